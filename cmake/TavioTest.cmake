@@ -1,0 +1,30 @@
+# One ctest entry per test executable (every Wine start costs seconds), labelled
+# with its module so `ctest -L NAME` runs one module alone.
+if(WIN32)
+  set(TAVIO_WINE_STATE "${CMAKE_BINARY_DIR}/wine")
+  set(TAVIO_WINE_RUN "${CMAKE_SOURCE_DIR}/cmake/wine-run")
+  set(CMAKE_CROSSCOMPILING_EMULATOR "${TAVIO_WINE_RUN};${TAVIO_WINE_STATE}")
+  add_test(NAME wine-start COMMAND "${CMAKE_SOURCE_DIR}/cmake/wine-session" start "${TAVIO_WINE_STATE}")
+  add_test(NAME wine-stop COMMAND "${CMAKE_SOURCE_DIR}/cmake/wine-session" stop "${TAVIO_WINE_STATE}")
+  set_tests_properties(wine-start PROPERTIES FIXTURES_SETUP wine)
+  set_tests_properties(wine-stop PROPERTIES FIXTURES_CLEANUP wine)
+endif()
+
+function(tavio_test name)
+  cmake_parse_arguments(T "" "LABEL" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES LABELS "${T_LABEL}")
+  if(WIN32)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine)
+  endif()
+endfunction()
+
+# A shell-script test that drives Windows programs under Wine itself.
+function(tavio_script_test name)
+  cmake_parse_arguments(T "" "LABEL;SCRIPT" "ARGS;DEPENDS" ${ARGN})
+  add_test(NAME ${name} COMMAND bash "${T_SCRIPT}" ${T_ARGS})
+  set_tests_properties(${name} PROPERTIES LABELS "${T_LABEL}" FIXTURES_REQUIRED wine
+    ENVIRONMENT "TAVIO_WINE_STATE=${TAVIO_WINE_STATE};TAVIO_WINE_RUN=${TAVIO_WINE_RUN}")
+endfunction()

@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+
+// What the options page hands the progress page: written once by the install
+// launch, read by the install sequence.
+struct InstallSettings {
+    std::string DesktopShortcut;     // "1" or "0"
+    std::string QuickLaunchShortcut; // "1" or "0"
+    std::string StartAtLogon;        // "1" or "0"
+    std::string InstallFolder;       // absolute, always ending in "\"
+};
+
+// Only the exact string "1" switches an option on.
+inline bool IsOn(const std::string& flag) { return flag == "1"; }

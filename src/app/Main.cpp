@@ -1,0 +1,24 @@
+#include "app/Product.h"
+#include "app/RunMode.h"
+#include "framework/Application.h"
+#include "pages/TForm1.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    Application& application = Application::Instance();
+    application.Initialize();
+    application.SetTitle(product::SetupTitle);
+    if (IsSilentMode()) {
+        application.ShowMainPage = false;
+        // Replaces the whole extended style: no taskbar button for an unattended run.
+        SetWindowLongW(application.Handle(), GWL_EXSTYLE, WS_EX_TOOLWINDOW);
+    }
+    bool created = false;
+    application.Guard([&] {
+        application.SetMainPage(application.CreatePage<TForm1>());
+        created = true;
+    });
+    if (created) application.Run();
+    application.Finalize();
+    return 0;
+}

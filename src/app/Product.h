@@ -1,0 +1,10 @@
+#pragma once
+
+// Constants of the product that more than one page or step shows or writes.
+namespace product {
+inline constexpr const char* SetupTitle = "塔维欧安装向导";
+inline constexpr const char* HomePageUrl = "https://www.tavio.cn/";
+inline constexpr const char* DefaultFolderName = "Tavio\\";
+inline constexpr const char* ArchiveFileName = "Tavio.7z";
+inline constexpr const char* LibraryFileName = "7z.dll";
+} // namespace product

@@ -1,0 +1,117 @@
+#include "framework/Application.h"
+
+#include <objbase.h>
+
+#include "framework/Page.h"
+#include "framework/WinStrings.h"
+
+Application& Application::Instance()
+{
+    static Application application;
+    return application;
+}
+
+void Application::Initialize()
+{
+    comInitialized_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    terminated_ = false;
+    // A zero-size captioned popup: never seen itself, but it owns the pages, so they
+    // share its taskbar button and minimise with it.
+    const int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
+    CreateHandle(0, WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                 nullptr, title_, x, y, 0, 0);
+}
+
+void Application::Finalize()
+{
+    while (!pages_.empty()) pages_.pop_back(); // newest first: later pages may point at earlier ones
+    mainPage_ = activePage_ = nullptr;
+    DestroyHandle();
+    if (comInitialized_) CoUninitialize();
+    comInitialized_ = false;
+    messageBoxHook_ = nullptr;
+}
+
+void Application::SetTitle(std::string_view title)
+{
+    title_ = title;
+    if (Handle()) SetWindowTextW(Handle(), ToWide(title_).c_str());
+}
+
+void Application::PageDestroyed(Page& page)
+{
+    if (activePage_ == &page) activePage_ = nullptr;
+    if (mainPage_ == &page) mainPage_ = nullptr;
+}
+
+void Application::Run()
+{
+    if (ShowMainPage && mainPage_) mainPage_->Show();
+    while (!terminated_) {
+        MSG msg;
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            terminated_ = true;
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+void Application::Terminate() { PostQuitMessage(0); }
+
+void Application::ProcessMessages()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            terminated_ = true;
+            continue;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+void Application::Minimize() { ShowWindow(Handle(), SW_MINIMIZE); }
+
+HWND Application::DialogOwner() const
+{
+    if (activePage_ && activePage_->Visible()) return activePage_->Handle();
+    return Handle();
+}
+
+int Application::MessageBox(std::string_view text, std::string_view caption, unsigned flags)
+{
+    if (messageBoxHook_) return messageBoxHook_(std::string(text), std::string(caption), flags);
+    return ::MessageBoxW(DialogOwner(), ToWide(text).c_str(), ToWide(caption).c_str(), flags);
+}
+
+void Application::ShowException(const std::exception& error)
+{
+    MessageBox(error.what(), title_, MB_OK | MB_ICONERROR);
+}
+
+LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ACTIVATE:
+        // Coming back from the taskbar: hand the focus to the page the user left.
+        if (LOWORD(wParam) != WA_INACTIVE && activePage_ && activePage_->Visible()) {
+            SetActiveWindow(activePage_->Handle());
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        Terminate();
+        return 0;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}
+
+void ShowMessage(std::string_view text)
+{
+    Application& application = Application::Instance();
+    application.MessageBox(text, application.Title(), MB_OK);
+}

@@ -1,0 +1,90 @@
+#pragma once
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/Window.h"
+
+class Page;
+
+// The application object: the title, the hidden top-level window that owns every page
+// (and so carries the one taskbar button), the pages themselves, and the message loop.
+class Application : private Window {
+public:
+    static Application& Instance();
+
+    // COM (single-threaded apartment) for the user-interface thread and the top-level
+    // window; Finalize destroys the pages and undoes both. Tests cycle the two.
+    void Initialize();
+    void Finalize();
+
+    const std::string& Title() const { return title_; }
+    void SetTitle(std::string_view title);
+    HWND Handle() const { return Window::Handle(); }
+
+    // When false, Run does not make the main page visible.
+    bool ShowMainPage = true;
+
+    // Pages live until Finalize; the application owns them.
+    template <typename T, typename... Args>
+    T& CreatePage(Args&&... args)
+    {
+        auto page = std::make_unique<T>(std::forward<Args>(args)...);
+        T& result = *page;
+        pages_.push_back(std::move(page));
+        return result;
+    }
+    void SetMainPage(Page& page) { mainPage_ = &page; }
+    Page* MainPage() const { return mainPage_; }
+    void PageActivated(Page& page) { activePage_ = &page; }
+    void PageDestroyed(Page& page);
+
+    // Runs the message loop until Terminate has taken effect.
+    void Run();
+    // Requests the end; it takes effect when control is back in the loop.
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+    // Handles every pending message once, without waiting.
+    void ProcessMessages();
+
+    // Minimises the whole application: every page goes with the top-level window.
+    void Minimize();
+
+    // A modal message box owned by the active page (or the top-level window).
+    int MessageBox(std::string_view text, std::string_view caption, unsigned flags);
+    void ShowException(const std::exception& error);
+    // Runs a handler; an exception it raises is shown and goes no further, as if it
+    // had reached the message loop.
+    template <typename F>
+    void Guard(F&& handler)
+    {
+        try {
+            handler();
+        } catch (const std::exception& error) {
+            ShowException(error);
+        }
+    }
+
+    // Tests answer message boxes through this instead of a person.
+    using MessageBoxHook = std::function<int(const std::string& text, const std::string& caption, unsigned flags)>;
+    void SetMessageBoxHook(MessageBoxHook hook) { messageBoxHook_ = std::move(hook); }
+
+private:
+    Application() = default;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    HWND DialogOwner() const;
+
+    std::string title_;
+    std::vector<std::unique_ptr<Page>> pages_;
+    Page* mainPage_ = nullptr;
+    Page* activePage_ = nullptr;
+    bool terminated_ = false;
+    bool comInitialized_ = false;
+    MessageBoxHook messageBoxHook_;
+};
+
+// The plain message dialog: one OK button, captioned with the application title.
+void ShowMessage(std::string_view text);

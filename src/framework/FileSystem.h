@@ -1,0 +1,15 @@
+#pragma once
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+bool FileExists(std::string_view path);
+bool DirectoryExists(std::string_view path);
+
+// Creates the folder and every missing parent. False with the thread's last error
+// set when a level cannot be made (a file in the way, a bad name, no access).
+bool CreateFolderTree(std::string_view path);
+
+// Writes the bytes as the whole new content of the file (created or truncated);
+// raises Exception with the system's text on failure.
+void WriteFileBytes(std::string_view path, std::span<const std::byte> bytes);

@@ -1,0 +1,69 @@
+#include "framework/GraphicControl.h"
+
+#include <windowsx.h>
+
+#include "framework/Page.h"
+
+GraphicControl::GraphicControl(Page& parent) : parent_(parent) { parent_.AddControl(*this); }
+
+GraphicControl::~GraphicControl() { parent_.RemoveControl(*this); }
+
+void GraphicControl::SetBounds(int left, int top, int width, int height)
+{
+    Invalidate();
+    bounds_ = {left, top, left + width, top + height};
+    Invalidate();
+}
+
+void GraphicControl::SetVisible(bool visible)
+{
+    if (visible_ == visible) return;
+    visible_ = visible;
+    parent_.InvalidateRect(bounds_);
+}
+
+void GraphicControl::Invalidate()
+{
+    if (visible_) parent_.InvalidateRect(bounds_);
+}
+
+void GraphicControl::Paint(HDC) {}
+
+void GraphicControl::Click()
+{
+    if (OnClick) OnClick();
+}
+
+LRESULT GraphicControl::Perform(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+    const auto keys = static_cast<unsigned>(wParam);
+    auto down = [&](MouseButton button) {
+        if (OnMouseDown) OnMouseDown(button, keys, x, y);
+    };
+    auto up = [&](MouseButton button) {
+        if (OnMouseUp) OnMouseUp(button, keys, x, y);
+    };
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        clicked_ = true;
+        down(MouseButton::Left);
+        break;
+    case WM_LBUTTONUP:
+        up(MouseButton::Left);
+        if (clicked_) {
+            clicked_ = false;
+            if (x >= 0 && y >= 0 && x < Width() && y < Height()) Click();
+        }
+        break;
+    case WM_RBUTTONDOWN: down(MouseButton::Right); break;
+    case WM_RBUTTONUP: up(MouseButton::Right); break;
+    case WM_MBUTTONDOWN: down(MouseButton::Middle); break;
+    case WM_MBUTTONUP: up(MouseButton::Middle); break;
+    case WM_MOUSEMOVE:
+        if (OnMouseMove) OnMouseMove(keys, x, y);
+        break;
+    }
+    return 0;
+}

@@ -1,0 +1,59 @@
+#pragma once
+#include <functional>
+
+#include "framework/Win32.h"
+
+class Page;
+
+enum class MouseButton { Left, Right, Middle };
+
+// A control without a window of its own: its page paints it and hands it the mouse.
+class GraphicControl {
+public:
+    explicit GraphicControl(Page& parent);
+    GraphicControl(const GraphicControl&) = delete;
+    GraphicControl& operator=(const GraphicControl&) = delete;
+    virtual ~GraphicControl();
+
+    Page& Parent() const { return parent_; }
+    int Left() const { return bounds_.left; }
+    int Top() const { return bounds_.top; }
+    int Width() const { return bounds_.right - bounds_.left; }
+    int Height() const { return bounds_.bottom - bounds_.top; }
+    RECT Bounds() const { return bounds_; }
+    void SetBounds(int left, int top, int width, int height);
+    void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
+    void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
+    void SetSize(int width, int height) { SetBounds(Left(), Top(), width, height); }
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled) { enabled_ = enabled; }
+    bool HandCursor = false;
+
+    std::function<void()> OnClick;
+    // Button, key and button state (MK_ flags), point in control coordinates.
+    std::function<void(MouseButton, unsigned, int, int)> OnMouseDown;
+    std::function<void(MouseButton, unsigned, int, int)> OnMouseUp;
+    std::function<void(unsigned, int, int)> OnMouseMove;
+
+    // Delivers a mouse message as if the control had a window: lParam packs the point in
+    // control coordinates (low word x, high word y). A button-down then a button-up
+    // inside the control is a click.
+    LRESULT Perform(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Paints with the device origin at the control's top-left corner, clipped to it.
+    virtual void Paint(HDC dc);
+    void Invalidate();
+
+protected:
+    virtual void Click();
+
+private:
+    Page& parent_;
+    RECT bounds_{};
+    bool visible_ = true;
+    bool enabled_ = true;
+    bool clicked_ = false;
+};

@@ -1,0 +1,11 @@
+#pragma once
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+#include "framework/Win32.h"
+
+// The bytes of a raw-data resource of the module, looked up by name without regard
+// to letter case. They stay valid while the module is loaded. Raises Exception when
+// the module has no such resource.
+std::span<const std::byte> RawResource(HMODULE module, std::string_view name);

@@ -1,0 +1,42 @@
+#include "framework/Timer.h"
+
+namespace {
+constexpr UINT_PTR TimerId = 1;
+}
+
+Timer::Timer(unsigned intervalMs, bool enabled) : interval_(intervalMs), enabled_(enabled)
+{
+    CreateHandle(0, 0, HWND_MESSAGE, {}, 0, 0, 0, 0);
+    Update();
+}
+
+Timer::~Timer() { KillTimer(Handle(), TimerId); }
+
+void Timer::SetEnabled(bool enabled)
+{
+    if (enabled_ == enabled) return;
+    enabled_ = enabled;
+    Update();
+}
+
+void Timer::SetInterval(unsigned intervalMs)
+{
+    if (interval_ == intervalMs) return;
+    interval_ = intervalMs;
+    Update();
+}
+
+void Timer::Update()
+{
+    KillTimer(Handle(), TimerId);
+    if (enabled_ && interval_ > 0) SetTimer(Handle(), TimerId, interval_, nullptr);
+}
+
+LRESULT Timer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_TIMER && wParam == TimerId) {
+        if (enabled_ && OnTimer) OnTimer();
+        return 0;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}

@@ -1,0 +1,23 @@
+#include "framework/WinStrings.h"
+
+#include "framework/Win32.h"
+
+std::wstring ToWide(std::string_view utf8)
+{
+    if (utf8.empty()) return {};
+    const int size = static_cast<int>(utf8.size());
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring result(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, result.data(), length);
+    return result;
+}
+
+std::string ToUtf8(std::wstring_view utf16)
+{
+    if (utf16.empty()) return {};
+    const int size = static_cast<int>(utf16.size());
+    const int length = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, result.data(), length, nullptr, nullptr);
+    return result;
+}

@@ -1,0 +1,27 @@
+#pragma once
+#include <string_view>
+
+#include "framework/Win32.h"
+
+// Base of every window the framework makes: it ties the HWND to its object and keeps
+// exceptions of handlers from unwinding through USER32 (they are shown to the user by
+// the application object and the message loop goes on).
+class Window {
+public:
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND Handle() const { return handle_; }
+
+protected:
+    Window() = default;
+    void CreateHandle(DWORD exStyle, DWORD style, HWND parent, std::string_view text,
+                      int left, int top, int width, int height);
+    void DestroyHandle();
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND handle_ = nullptr;
+};

@@ -1,0 +1,62 @@
+#include "TestSupport.h"
+
+#include <fstream>
+#include <shellapi.h>
+#include <sstream>
+
+#include "app/Product.h"
+
+TempFolder::TempFolder()
+{
+    wchar_t base[MAX_PATH];
+    GetTempPathW(MAX_PATH, base);
+    static int counter = 0;
+    path_ = ToUtf8(base) + "tavio-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(++counter) + "\\";
+    CreateDirectoryW(ToWide(path_).c_str(), nullptr);
+}
+
+TempFolder::~TempFolder()
+{
+    std::wstring from = ToWide(path_.substr(0, path_.size() - 1));
+    from.push_back(L'\0'); // the list ends with an empty name
+    SHFILEOPSTRUCTW op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_NO_UI;
+    SHFileOperationW(&op);
+}
+
+std::string ReadFileText(const std::string& path)
+{
+    std::ifstream in(ToWide(path).c_str(), std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+bool PathExists(const std::string& path)
+{
+    return GetFileAttributesW(ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+ApplicationSession::ApplicationSession(int answer)
+{
+    Application& application = Application::Instance();
+    application.Initialize();
+    application.SetTitle(product::SetupTitle);
+    application.SetMessageBoxHook([this, answer](const std::string& text, const std::string& caption, unsigned flags) {
+        Messages.push_back({text, caption, flags});
+        return answer;
+    });
+}
+
+ApplicationSession::~ApplicationSession()
+{
+    Application& application = Application::Instance();
+    application.Finalize();
+    // A Terminate left in the queue must not end the next test's loop.
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+}

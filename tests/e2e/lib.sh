@@ -1,0 +1,63 @@
+# Helpers for the end-to-end scripts: each check runs a Windows program in a prefix of
+# its own, copied from the build's template. Needs TAVIO_WINE_STATE and TAVIO_WINE_RUN.
+set -euo pipefail
+: "${TAVIO_WINE_STATE:?}" "${TAVIO_WINE_RUN:?}"
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+session="$here/../../cmake/wine-session"
+work=$(mktemp -d "${TAVIO_WINE_STATE}/e2e.XXXXXX")
+prefixes=()
+cleanup() {
+  local p
+  for p in "${prefixes[@]}"; do WINEPREFIX=$p wineserver -k 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+[ -z "${DISPLAY:-}" ] && [ -f "$TAVIO_WINE_STATE/display" ] && export DISPLAY=$(cat "$TAVIO_WINE_STATE/display")
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+check() { local what=$1; shift; if "$@"; then pass "$what"; else fail "$what"; fi; }
+
+# fresh_prefix NAME: prints the path of a new prefix
+fresh_prefix() {
+  local p="$work/$1"
+  "$session" fresh "$TAVIO_WINE_STATE" "$p"
+  prefixes+=("$p")
+  echo "$p"
+}
+
+# in_prefix PREFIX PROGRAM ARGS...: runs under Wine, returns the program's exit code
+in_prefix() {
+  local p=$1; shift
+  WINEPREFIX=$p "$TAVIO_WINE_RUN" "$TAVIO_WINE_STATE" "$@"
+}
+
+# wait_window NAME SECONDS: prints the id of a visible window with that name
+wait_window() {
+  local id
+  for _ in $(seq $(($2 * 10))); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# wait_exit PID SECONDS: waits for a background job, prints its exit code (124 on timeout)
+wait_exit() {
+  local pid=$1
+  for _ in $(seq $(($2 * 10))); do
+    if ! kill -0 "$pid" 2>/dev/null; then wait "$pid"; echo $?; return 0; fi
+    sleep 0.1
+  done
+  kill "$pid" 2>/dev/null || true
+  echo 124
+}
+
+program_files() { echo "$1/drive_c/Program Files"; }
+
+finish() {
+  if [ "$failures" -gt 0 ]; then echo "$failures check(s) failed"; exit 1; fi
+  echo "all checks passed"
+}

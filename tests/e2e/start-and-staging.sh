@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# The installer's start: run mode from the argument and the file name, payload staging,
+# and what happens when the folder or the payload is missing.
+# Arguments: TavioSetup.exe TavioSetupStub.exe Tavio.7z 7z.dll
+source "$(dirname "$0")/lib.sh"
+setup=$1 stub=$2 archive=$3 library=$4
+
+staged_ok() { cmp -s "$1/Tavio/Tavio.7z" "$archive" && cmp -s "$1/Tavio/7z.dll" "$library"; }
+
+# Silent by argument: stages into the default folder and ends by itself with 0.
+p=$(fresh_prefix silent)
+set +e; timeout 120 bash -c "$(declare -f in_prefix); in_prefix '$p' '$setup' /s"; rc=$?; set -e
+check "/s run ends by itself with exit code 0 (got $rc)" [ "$rc" = 0 ]
+check "/s run stages Tavio.7z and 7z.dll byte for byte" staged_ok "$(program_files "$p")"
+
+# Silent by file name.
+p=$(fresh_prefix jm)
+cp "$setup" "$work/setup_jm.exe"
+set +e; timeout 120 bash -c "$(declare -f in_prefix); in_prefix '$p' '$work/setup_jm.exe'"; rc=$?; set -e
+check "setup_jm.exe without arguments runs silently (exit $rc)" [ "$rc" = 0 ]
+check "setup_jm.exe stages the payload" staged_ok "$(program_files "$p")"
+
+# Silent run whose folder cannot be made: the system text is shown, then the run ends.
+p=$(fresh_prefix blocked)
+echo "not a folder" >"$(program_files "$p")/Tavio"
+in_prefix "$p" "$setup" /s & pid=$!
+if id=$(wait_window '塔维欧安装向导' 60); then
+  pass "folder failure shows a message in silent mode"
+  xdotool windowfocus --sync "$id" 2>/dev/null || true
+  xdotool key --window "$id" Return 2>/dev/null || true
+  xdotool key Return 2>/dev/null || true
+else
+  fail "no message for the folder failure"
+fi
+rc=$(wait_exit "$pid" 30)
+check "silent run ends after the folder message (exit $rc)" [ "$rc" = 0 ]
+check "nothing staged when the folder cannot be made" [ ! -e "$(program_files "$p")/Tavio/Tavio.7z" ]
+
+# An installer without payload resources goes on to the missing-archive message.
+p=$(fresh_prefix stub)
+in_prefix "$p" "$stub" /s & pid=$!
+if id=$(wait_window '塔维欧安装向导' 60); then
+  pass "missing payload leads to the missing-archive message"
+  xdotool windowfocus --sync "$id" 2>/dev/null || true
+  xdotool key --window "$id" Return 2>/dev/null || true
+  xdotool key Return 2>/dev/null || true
+else
+  fail "no missing-archive message"
+fi
+rc=$(wait_exit "$pid" 30)
+check "stub run ends after the message (exit $rc)" [ "$rc" = 0 ]
+check "stub run made the folder and staged nothing" \
+  bash -c "[ -d '$(program_files "$p")/Tavio' ] && [ -z \"\$(ls -A '$(program_files "$p")/Tavio')\" ]"
+
+# Upper-case JM is interactive: the options page waits; its close mark ends the run.
+p=$(fresh_prefix interactive)
+cp "$setup" "$work/setup_JM.exe"
+in_prefix "$p" "$work/setup_JM.exe" & pid=$!
+if id=$(wait_window '塔维欧安装向导' 60); then
+  sleep 1
+  geometry=$(xdotool getwindowgeometry "$id" | awk '/Geometry/{print $2}')
+  check "options page is 588x400 (got $geometry)" [ "$geometry" = 588x400 ]
+  shots=${TAVIO_SCREENSHOTS:-$TAVIO_WINE_STATE/screenshots}; mkdir -p "$shots"
+  import -window root -crop "$(xdotool getwindowgeometry "$id" | awk '/Geometry/{print $2}')+$(xdotool getwindowgeometry "$id" | awk -F'[ ,]+' '/Position/{print $3"+"$4}')" \
+    "$shots/options-page-plain.png" 2>/dev/null || true
+  check "nothing staged before the install click" [ ! -e "$(program_files "$p")/Tavio" ]
+  xdotool mousemove --window "$id" 578 10 click 1
+else
+  fail "interactive run shows no page"
+fi
+rc=$(wait_exit "$pid" 30)
+check "close mark ends the interactive run (exit $rc)" [ "$rc" = 0 ]
+
+finish

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include "TestSupport.h"
+#include "framework/FileSystem.h"
+#include "framework/Resources.h"
+#include "framework/SystemError.h"
+#include "pages/PayloadStaging.h"
+#include "pages/SpecialFolder.h"
+#include "pages/TForm1.h"
+#include "pages/TForm2.h"
+
+namespace {
+
+std::string ResourceText(const char* name)
+{
+    const auto bytes = RawResource(GetModuleHandleW(nullptr), name);
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+struct LaunchTest : ::testing::Test {
+    ApplicationSession session;
+    TempFolder temp;
+    TForm1& form1 = Application::Instance().CreatePage<TForm1>();
+};
+
+} // namespace
+
+TEST_F(LaunchTest, OptionsPageStartsWithDefaultFolderAndEveryBoxChecked)
+{
+    EXPECT_EQ(form1.Width(), 588);
+    EXPECT_EQ(form1.Height(), 400);
+    EXPECT_EQ(form1.Edit1.Text(), SpecialFolderPath(CSIDL_PROGRAM_FILES) + "Tavio\\");
+    EXPECT_EQ(form1.Edit1.Text(), "C:\\Program Files\\Tavio\\");
+    EXPECT_EQ(form1.Image2.Left(), 196);
+    EXPECT_EQ(form1.Image2.Width(), 197);
+    EXPECT_EQ(form1.Edit1.Left(), 176);
+    EXPECT_EQ(form1.Edit1.Width(), 237);
+    EXPECT_EQ(form1.ImageClose.Left(), 573);
+    EXPECT_EQ(form1.ImageMin.Left(), 558);
+    EXPECT_FALSE(IsWindowEnabled(form1.Edit1.Handle()));
+    for (const CheckBoxState* box : {&form1.bsSkinCheckRadioBox1, &form1.bsSkinCheckRadioBox2,
+                                     &form1.bsSkinCheckRadioBox3, &form1.bsSkinCheckRadioBox4})
+        EXPECT_TRUE(box->Checked);
+    EXPECT_EQ(form1.ProgressPage(), nullptr); // an interactive start waits for the click
+}
+
+TEST_F(LaunchTest, ClickStagesPayloadAndArmsTheProgressPage)
+{
+    const std::string folder = temp.Path() + "Apps\\塔维欧"; // two missing levels, no trailing "\"
+    form1.Edit1.SetText(folder);
+    form1.Show();
+    form1.Image2.Perform(WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5));
+    form1.Image2.Perform(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+
+    EXPECT_EQ(ReadFileText(folder + "\\Tavio.7z"), ResourceText("F1"));
+    EXPECT_EQ(ReadFileText(folder + "\\7z.dll"), ResourceText("F7z"));
+    TForm2* form2 = form1.ProgressPage();
+    ASSERT_NE(form2, nullptr);
+    EXPECT_TRUE(form2->Visible());
+    EXPECT_FALSE(form1.Visible());
+    EXPECT_EQ(form2->Settings.InstallFolder, folder + "\\");
+    EXPECT_EQ(form2->Settings.DesktopShortcut, "1");
+    EXPECT_EQ(form2->Settings.QuickLaunchShortcut, "1");
+    EXPECT_EQ(form2->Settings.StartAtLogon, "1");
+    EXPECT_TRUE(form2->TimerStartDownload.Enabled());
+    EXPECT_EQ(form2->TimerStartDownload.Interval(), 100u);
+    EXPECT_TRUE(session.Messages.empty());
+}
+
+TEST_F(LaunchTest, TrailingBackslashIsKeptSingleAndExistingFilesAreReplaced)
+{
+    const std::string folder = temp.Path() + "Tavio\\";
+    ASSERT_TRUE(CreateFolderTree(folder));
+    const std::string longer(5000, 'x');
+    WriteFileBytes(folder + "Tavio.7z", std::as_bytes(std::span(longer)));
+    WriteFileBytes(folder + "7z.dll", std::as_bytes(std::span(longer)));
+    form1.Edit1.SetText(folder);
+    form1.Image2Click();
+    EXPECT_EQ(ReadFileText(folder + "Tavio.7z"), ResourceText("F1"));
+    EXPECT_EQ(ReadFileText(folder + "7z.dll"), ResourceText("F7z"));
+    ASSERT_NE(form1.ProgressPage(), nullptr);
+    EXPECT_EQ(form1.ProgressPage()->Settings.InstallFolder, folder);
+}
+
+TEST_F(LaunchTest, FlagsFollowTheOptionBoxesAndTheAgreementBoxIsIgnored)
+{
+    form1.Edit1.SetText(temp.Path() + "T");
+    form1.bsSkinCheckRadioBox1.Checked = false;
+    form1.bsSkinCheckRadioBox2.Checked = false;
+    form1.bsSkinCheckRadioBox3.Checked = true;
+    form1.bsSkinCheckRadioBox4.Checked = false;
+    form1.Image2Click();
+    ASSERT_NE(form1.ProgressPage(), nullptr);
+    const InstallSettings& s = form1.ProgressPage()->Settings;
+    EXPECT_EQ(s.DesktopShortcut, "0");
+    EXPECT_EQ(s.QuickLaunchShortcut, "1");
+    EXPECT_EQ(s.StartAtLogon, "0");
+}
+
+TEST_F(LaunchTest, UncreatableFolderShowsTheSystemTextAndChangesNothing)
+{
+    WriteFileBytes(temp.Path() + "blocker", std::as_bytes(std::span(std::string_view("x"))));
+    const std::string folder = temp.Path() + "blocker\\Tavio\\";
+    // What the system says when a level of the folder cannot be made.
+    CreateDirectoryW(ToWide(temp.Path() + "blocker").c_str(), nullptr);
+    const std::string expected = SystemErrorText(GetLastError());
+
+    form1.Show();
+    form1.Edit1.SetText(folder);
+    form1.Image2Click();
+    ASSERT_EQ(session.Messages.size(), 1u);
+    EXPECT_EQ(session.Messages[0].Text, expected);
+    EXPECT_EQ(session.Messages[0].Caption, "塔维欧安装向导");
+    EXPECT_EQ(session.Messages[0].Flags, static_cast<unsigned>(MB_OK));
+    EXPECT_EQ(form1.ProgressPage(), nullptr);
+    EXPECT_TRUE(form1.Visible());
+    EXPECT_EQ(form1.Edit1.Text(), folder);
+    EXPECT_FALSE(PathExists(folder));
+    // An interactive run waits for another choice instead of ending.
+    Application::Instance().ProcessMessages();
+    EXPECT_FALSE(Application::Instance().Terminated());
+}
+
+TEST(PayloadStaging, MissingResourcesWriteNothingAndRaiseNothing)
+{
+    TempFolder temp;
+    EXPECT_NO_THROW(StagePayload(temp.Path(), GetModuleHandleW(L"kernel32.dll")));
+    EXPECT_FALSE(PathExists(temp.Path() + "Tavio.7z"));
+    EXPECT_FALSE(PathExists(temp.Path() + "7z.dll"));
+}
+
+TEST(PayloadStaging, UnwritableArchiveSkipsTheLibraryToo)
+{
+    TempFolder temp;
+    ASSERT_TRUE(CreateFolderTree(temp.Path() + "Tavio.7z\\")); // a folder where the file should go
+    EXPECT_NO_THROW(StagePayload(temp.Path(), GetModuleHandleW(nullptr)));
+    EXPECT_FALSE(PathExists(temp.Path() + "7z.dll"));
+}
+
+TEST(ProgressPage, IsLaidOutAtCreation)
+{
+    ApplicationSession session;
+    TForm2& form2 = Application::Instance().CreatePage<TForm2>();
+    EXPECT_EQ(form2.Width(), 588);
+    EXPECT_EQ(form2.Height(), 358);
+    EXPECT_EQ(form2.ImageClose.Left(), 573);
+    EXPECT_EQ(form2.ImageMin.Left(), 548);
+    EXPECT_EQ(form2.Label1.Left(), 88);
+    EXPECT_EQ(form2.Label1.Top(), 320);
+    EXPECT_FALSE(form2.TimerStartDownload.Enabled());
+    EXPECT_EQ(form2.Label1.Caption(), "");
+}
+
+TEST(ProgressPage, MissingArchiveIsReportedAndEndsTheRun)
+{
+    ApplicationSession session;
+    TempFolder temp;
+    TForm2& form2 = Application::Instance().CreatePage<TForm2>();
+    form2.Settings.InstallFolder = temp.Path();
+    form2.TimerStartDownload.SetEnabled(true);
+    form2.TimerStartDownloadTimer();
+    EXPECT_FALSE(form2.TimerStartDownload.Enabled());
+    EXPECT_EQ(form2.Label1.Caption(), "...");
+    ASSERT_EQ(session.Messages.size(), 1u);
+    EXPECT_EQ(session.Messages[0].Text,
+              "安装包有误，找不到离线文件，建议去官方网站( https://www.tavio.cn/ )下载安装包");
+    EXPECT_EQ(session.Messages[0].Caption, "塔维欧安装向导");
+    Application::Instance().ProcessMessages();
+    EXPECT_TRUE(Application::Instance().Terminated());
+}
+
+TEST(ProgressPage, CloseAsksFirstAndOnlyYesEnds)
+{
+    {
+        ApplicationSession session(IDNO);
+        TForm2& form2 = Application::Instance().CreatePage<TForm2>();
+        form2.ImageClose11Click();
+        ASSERT_EQ(session.Messages.size(), 1u);
+        EXPECT_EQ(session.Messages[0].Text, "正在安装塔维欧播放器，确定要退出吗？");
+        EXPECT_EQ(session.Messages[0].Caption, "警告");
+        EXPECT_EQ(session.Messages[0].Flags, 52u);
+        Application::Instance().ProcessMessages();
+        EXPECT_FALSE(Application::Instance().Terminated());
+    }
+    ApplicationSession session(IDYES);
+    TForm2& form2 = Application::Instance().CreatePage<TForm2>();
+    form2.ImageClose11Click();
+    Application::Instance().ProcessMessages();
+    EXPECT_TRUE(Application::Instance().Terminated());
+}
