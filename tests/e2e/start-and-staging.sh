@@ -1,9 +1,21 @@
 #!/usr/bin/env bash
 # The installer's start: run mode from the argument and the file name, payload staging,
 # and what happens when the folder or the payload is missing.
-# Arguments: TavioSetup.exe TavioSetupStub.exe Tavio.7z 7z.dll
+# Arguments: TavioSetup.exe TavioSetupStub.exe Tavio.7z 7z.dll Tavio.exe
 source "$(dirname "$0")/lib.sh"
-setup=$1 stub=$2 archive=$3 library=$4
+setup=$1 stub=$2 archive=$3 library=$4 player=$5
+
+# The executables as another program sees them.
+has_resource() { wrestool -l "$1" | grep -qF -e "--type=10 --name='$2'"; }
+lacks_rcdata() { ! wrestool -l "$1" | grep -qF -e "--type=10"; }
+has_version() { strings -e l "$1" | grep -qx "$2"; }
+needs_password() { ! 7z l -p "$1" >/dev/null 2>&1 && 7z l "-p$2" "$1" | grep -q Tavio.exe; }
+check "TavioSetup.exe is a 32-bit GUI program" bash -c "file '$setup' | grep -q 'PE32 executable (GUI) Intel 80386'"
+check "resource F1 is embedded" has_resource "$setup" F1
+check "resource F7Z is embedded" has_resource "$setup" F7Z
+check "the stub carries no payload" lacks_rcdata "$stub"
+check "the player carries version 2.5.0.1024" has_version "$player" 2.5.0.1024
+check "the payload archive opens with its password only" needs_password "$archive" 'qwrtnxb$$'
 
 staged_ok() { cmp -s "$1/Tavio/Tavio.7z" "$archive" && cmp -s "$1/Tavio/7z.dll" "$library"; }
 
