@@ -1,5 +1,7 @@
 #include "framework/SystemError.h"
 
+#include <cstdio>
+
 #include "framework/Win32.h"
 #include "framework/WinStrings.h"
 
@@ -11,8 +13,10 @@ std::string SystemErrorText(unsigned long code)
         nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::wstring text(buffer ? buffer : L"", length);
     LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' '))
-        text.pop_back();
-    if (text.empty()) return "System error " + std::to_string(code) + ".";
-    return ToUtf8(text);
+    // Line breaks, blanks and the closing full stop go, so the text can be quoted.
+    while (!text.empty() && (text.back() < L'!' || text.back() == L'.')) text.pop_back();
+    if (!text.empty()) return ToUtf8(text);
+    char fallback[32];
+    std::snprintf(fallback, sizeof fallback, code > 0xFFFF ? "System error 0x%08lX" : "System error %lu", code);
+    return fallback;
 }

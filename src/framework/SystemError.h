@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
 
-// The system's own message text for an error code, without the trailing line break.
+// The system's own message text for an error code or HRESULT, without the trailing
+// line break and full stop; a plain "System error N" where the system has none.
 std::string SystemErrorText(unsigned long code);

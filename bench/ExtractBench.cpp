@@ -1,0 +1,33 @@
+// Extracts an archive the way the installer does and prints what it cost:
+//   extract_bench ARCHIVE LIBRARY FOLDER PASSWORD
+// Output: "peak-working-set <bytes>" (the process's peak, after the extraction).
+#include <cstdio>
+#include <exception>
+
+#include "framework/Win32.h"
+#include <psapi.h>
+
+#include "framework/WinStrings.h"
+#include "sevenzip/I7zReader.h"
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: extract_bench ARCHIVE LIBRARY FOLDER PASSWORD\n");
+        return 2;
+    }
+    try {
+        ComPtr<I7zReader> reader = CreateArchiveReader(sevenzip::FormatId7z, ToUtf8(argv[2]));
+        reader->SetArchivePassword(argv[4]);
+        reader->OpenArchiveFile(ToUtf8(argv[1]));
+        reader->ExtractToFolder(ToUtf8(argv[3]));
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    std::printf("peak-working-set %lu\n", static_cast<unsigned long>(counters.PeakWorkingSetSize));
+    return 0;
+}

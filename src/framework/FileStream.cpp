@@ -1,0 +1,63 @@
+#include "framework/FileStream.h"
+
+#include <algorithm>
+#include <string>
+
+#include "framework/Exception.h"
+#include "framework/SystemError.h"
+#include "framework/WinStrings.h"
+
+namespace {
+[[noreturn]] void RaiseLastError() { throw Exception(SystemErrorText(GetLastError())); }
+} // namespace
+
+TFileStream::TFileStream(std::string_view path, Mode mode)
+{
+    const bool create = mode == Mode::CreateExclusive;
+    file_.Reset(CreateFileW(ToWide(path).c_str(), create ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
+                            create ? 0 : FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            create ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file_) {
+        const DWORD error = GetLastError();
+        throw Exception("Cannot open file \"" + std::string(path) + "\". " + SystemErrorText(error));
+    }
+}
+
+size_t TFileStream::Read(void* data, size_t size)
+{
+    DWORD done = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(size, 0x7FFFFFFF));
+    if (!ReadFile(file_.Get(), data, chunk, &done, nullptr)) RaiseLastError();
+    return done;
+}
+
+size_t TFileStream::Write(const void* data, size_t size)
+{
+    DWORD done = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(size, 0x7FFFFFFF));
+    if (!WriteFile(file_.Get(), data, chunk, &done, nullptr)) RaiseLastError();
+    return done;
+}
+
+int64_t TFileStream::Seek(int64_t offset, uint32_t origin)
+{
+    LARGE_INTEGER distance, position;
+    distance.QuadPart = offset;
+    if (!SetFilePointerEx(file_.Get(), distance, &position, origin)) RaiseLastError();
+    return position.QuadPart;
+}
+
+void TFileStream::SetSize(int64_t size)
+{
+    const int64_t position = Position();
+    SetPosition(size);
+    if (!SetEndOfFile(file_.Get())) RaiseLastError();
+    SetPosition(std::min(position, size));
+}
+
+int64_t TFileStream::Size()
+{
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file_.Get(), &size)) RaiseLastError();
+    return size.QuadPart;
+}

@@ -1,0 +1,25 @@
+#pragma once
+#include <string_view>
+
+#include "framework/Handles.h"
+#include "framework/Stream.h"
+
+// A stream over a file. The modes name the sharing the archive binding needs.
+class TFileStream : public TStream {
+public:
+    enum class Mode {
+        ReadSharedReadWrite, // read; others may read and write meanwhile
+        CreateExclusive,     // create or truncate; read and write; not shared
+    };
+    // Raises Exception "Cannot open file "<path>". <system text>" on failure.
+    TFileStream(std::string_view path, Mode mode);
+
+    size_t Read(void* data, size_t size) override;
+    size_t Write(const void* data, size_t size) override;
+    int64_t Seek(int64_t offset, uint32_t origin) override;
+    void SetSize(int64_t size) override;
+    int64_t Size() override;
+
+private:
+    FileHandle file_;
+};

@@ -1,0 +1,54 @@
+#include "framework/Stream.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "framework/Exception.h"
+
+int64_t TStream::Size()
+{
+    const int64_t position = Position();
+    const int64_t size = Seek(0, FromEnd);
+    SetPosition(position);
+    return size;
+}
+
+size_t TMemoryStream::Read(void* data, size_t size)
+{
+    if (position_ >= Size()) return 0;
+    const size_t count = std::min(size, static_cast<size_t>(Size() - position_));
+    std::memcpy(data, bytes_.data() + position_, count);
+    position_ += static_cast<int64_t>(count);
+    return count;
+}
+
+size_t TMemoryStream::Write(const void* data, size_t size)
+{
+    if (size == 0) return 0;
+    const auto end = static_cast<size_t>(position_) + size;
+    if (end > bytes_.size()) bytes_.resize(end);
+    std::memcpy(bytes_.data() + position_, data, size);
+    position_ = static_cast<int64_t>(end);
+    return size;
+}
+
+int64_t TMemoryStream::Seek(int64_t offset, uint32_t origin)
+{
+    int64_t base = 0;
+    switch (origin) {
+    case FromBeginning: base = 0; break;
+    case FromCurrent: base = position_; break;
+    case FromEnd: base = Size(); break;
+    default: throw Exception("Invalid seek origin " + std::to_string(origin));
+    }
+    if (base + offset < 0) throw Exception("Seek before the beginning of the stream");
+    position_ = base + offset;
+    return position_;
+}
+
+void TMemoryStream::SetSize(int64_t size)
+{
+    if (size < 0) throw Exception("Negative stream size");
+    bytes_.resize(static_cast<size_t>(size));
+    position_ = std::min(position_, size);
+}

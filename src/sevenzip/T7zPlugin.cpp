@@ -1,0 +1,33 @@
+#include "sevenzip/T7zPlugin.h"
+
+#include <string>
+
+#include "framework/Exception.h"
+#include "framework/SystemError.h"
+#include "framework/WinStrings.h"
+
+void CheckResult(HRESULT result)
+{
+    if (result != S_OK) throw Exception(SystemErrorText(static_cast<unsigned long>(result)));
+}
+
+T7zPlugin::T7zPlugin(std::string_view libraryPath)
+    : library_(LoadLibraryW(ToWide(libraryPath).c_str()))
+{
+    if (!library_) throw Exception("Error loading library " + std::string(libraryPath));
+    createObject_ = reinterpret_cast<sevenzip::CreateObjectFunction>(
+        reinterpret_cast<void*>(GetProcAddress(library_.Get(), "CreateObject")));
+    if (!createObject_) throw Exception(std::string(libraryPath) + " is not a 7z library");
+}
+
+void T7zPlugin::CreateObject(const GUID& classId, const GUID& interfaceId, void** object)
+{
+    const HRESULT result = createObject_(&classId, &interfaceId, object);
+    if (FAILED(result)) throw Exception(SystemErrorText(static_cast<unsigned long>(result)));
+}
+
+T7zArchive::T7zArchive(std::string_view libraryPath)
+    : T7zPlugin(libraryPath), handlerProperty_(GetProcAddress(Library(), "GetHandlerProperty"))
+{
+    if (!handlerProperty_) throw Exception(std::string(libraryPath) + " is not a Format library");
+}
