@@ -1,10 +1,9 @@
 #include "framework/FileSystem.h"
 
-#include <algorithm>
 #include <string>
 
 #include "framework/Exception.h"
-#include "framework/Handles.h"
+#include "framework/FileStream.h"
 #include "framework/SystemError.h"
 #include "framework/WinStrings.h"
 
@@ -45,14 +44,10 @@ bool CreateFolderTree(std::string_view path)
 
 void WriteFileBytes(std::string_view path, std::span<const std::byte> bytes)
 {
-    FileHandle file(CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) throw Exception(SystemErrorText(GetLastError()));
+    TFileStream file(path, TFileStream::Mode::CreateExclusive);
     while (!bytes.empty()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 24));
-        DWORD written = 0;
-        if (!WriteFile(file.Get(), bytes.data(), chunk, &written, nullptr) || written == 0)
-            throw Exception(SystemErrorText(GetLastError()));
+        const size_t written = file.Write(bytes.data(), bytes.size());
+        if (written == 0) throw Exception(SystemErrorText(ERROR_WRITE_FAULT));
         bytes = bytes.subspan(written);
     }
 }

@@ -11,5 +11,5 @@ bool DirectoryExists(std::string_view path);
 bool CreateFolderTree(std::string_view path);
 
 // Writes the bytes as the whole new content of the file (created or truncated);
-// raises Exception with the system's text on failure.
+// raises Exception naming the file and the system's reason on failure.
 void WriteFileBytes(std::string_view path, std::span<const std::byte> bytes);

@@ -46,11 +46,12 @@ TEST(WriteFileBytes, ReplacesTheWholeFile)
 TEST(WriteFileBytes, RaisesTheSystemTextWhenTheFileCannotBeMade)
 {
     TempFolder temp;
+    const std::string path = temp.Path() + "missing\\out.bin";
     try {
-        WriteFileBytes(temp.Path() + "missing\\out.bin", Bytes("x"));
+        WriteFileBytes(path, Bytes("x"));
         FAIL() << "no exception";
     } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), SystemErrorText(ERROR_PATH_NOT_FOUND));
+        EXPECT_EQ(e.Message(), "Cannot open file \"" + path + "\". " + SystemErrorText(ERROR_PATH_NOT_FOUND));
     }
 }
 
