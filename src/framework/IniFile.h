@@ -1,0 +1,56 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// An INI text held in memory. Lines are trimmed; empty lines and ";" lines are
+// skipped; "[name]" opens a section; other lines split at their first "=" into a
+// trimmed key and value (a line without "=" is kept but is no key). Lines before the
+// first section are ignored. Sections and keys match without regard to letter case.
+class TMemIniFile {
+public:
+    TMemIniFile() = default;
+    explicit TMemIniFile(std::string_view text) { SetText(text); }
+
+    void SetText(std::string_view text);
+    std::string Text() const; // sections and their lines, CR LF separated
+
+    bool SectionExists(std::string_view section) const;
+    bool ValueExists(std::string_view section, std::string_view key) const;
+    std::vector<std::string> SectionNames() const;
+    std::vector<std::string> SectionKeys(std::string_view section) const;
+
+    // A present key gives its value, even an empty one; an absent key the default.
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback) const;
+    // Decimal with optional sign, or hexadecimal after "$", "0x" or "0X"; anything
+    // else (a word, an empty value, an overflow) gives the default.
+    int32_t ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const;
+    // True only for the integer 1.
+    bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
+
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view section, std::string_view key, int32_t value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+    void EraseSection(std::string_view section);
+
+private:
+    struct Line {
+        std::string Key;   // empty for a line without "="
+        std::string Value; // the value, or the whole line when it is no key
+        bool IsKey;
+    };
+    struct Section {
+        std::string Name;
+        std::vector<Line> Lines;
+    };
+    const Section* Find(std::string_view name) const;
+    Section& FindOrAdd(std::string_view name);
+    const Line* FindKey(std::string_view section, std::string_view key) const;
+
+    std::vector<Section> sections_;
+};
+
+// The integer syntax of INI values and skin definitions.
+std::optional<int32_t> ParseInteger(std::string_view text);
