@@ -28,3 +28,21 @@ function(tavio_script_test name)
   set_tests_properties(${name} PROPERTIES LABELS "${T_LABEL}" FIXTURES_REQUIRED wine
     ENVIRONMENT "TAVIO_WINE_STATE=${TAVIO_WINE_STATE};TAVIO_WINE_RUN=${TAVIO_WINE_RUN}")
 endfunction()
+
+# Embeds every file below DIR into TARGET as a raw resource named after its path
+# relative to ROOT ("sample/mark.png" -> SAMPLE_MARK_PNG), where page definitions
+# and the loader find them.
+function(tavio_embed_files target root dir)
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS "${dir}/*")
+  set(rc "")
+  foreach(path ${files})
+    file(RELATIVE_PATH relative "${root}" "${path}")
+    string(TOUPPER "${relative}" name)
+    string(REGEX REPLACE "[^A-Z0-9]" "_" name "${name}")
+    string(APPEND rc "${name} RCDATA \"${path}\"\n")
+  endforeach()
+  set(out "${CMAKE_CURRENT_BINARY_DIR}/${target}-files.rc")
+  file(GENERATE OUTPUT "${out}" CONTENT "${rc}")
+  set_source_files_properties("${out}" PROPERTIES OBJECT_DEPENDS "${files}")
+  target_sources(${target} PRIVATE "${out}")
+endfunction()

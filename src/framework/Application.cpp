@@ -1,5 +1,6 @@
 #include "framework/Application.h"
 
+#include <commctrl.h>
 #include <objbase.h>
 
 #include "framework/Page.h"
@@ -14,6 +15,8 @@ Application& Application::Instance()
 void Application::Initialize()
 {
     comInitialized_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
     terminated_ = false;
     // A zero-size captioned popup: never seen itself, but it owns the pages, so they
     // share its taskbar button and minimise with it.

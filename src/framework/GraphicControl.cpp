@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "framework/Page.h"
+#include "framework/PageLoader.h"
 
 GraphicControl::GraphicControl(Page& parent) : parent_(parent) { parent_.AddControl(*this); }
 
@@ -28,6 +29,59 @@ void GraphicControl::Invalidate()
 }
 
 void GraphicControl::Paint(HDC) {}
+
+void GraphicControl::SetFillsParent(bool fills)
+{
+    fillsParent_ = fills;
+    if (!fills) return;
+    RECT client;
+    GetClientRect(parent_.Handle(), &client);
+    SetBounds(0, 0, client.right, client.bottom);
+}
+
+void GraphicControl::MouseEntered()
+{
+    if (enabled_ && OnMouseEnter) OnMouseEnter();
+}
+
+void GraphicControl::MouseLeft()
+{
+    if (enabled_ && OnMouseLeave) OnMouseLeave();
+}
+
+bool GraphicControl::SetProperty(const PageProperty& property, PageLoader& loader)
+{
+    const std::string& name = property.Name;
+    if (name == "Bounds") {
+        const RECT r = loader.Rectangle(property);
+        SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    } else if (name == "Align") {
+        const std::string align = loader.Identifier(property);
+        if (align != "client" && align != "none") loader.Fail(property, "Align is client or none");
+        SetFillsParent(align == "client");
+    } else if (name == "Visible") {
+        SetVisible(loader.Boolean(property));
+    } else if (name == "Enabled") {
+        SetEnabled(loader.Boolean(property));
+    } else if (name == "Cursor") {
+        const std::string cursor = loader.Identifier(property);
+        if (cursor != "hand" && cursor != "default") loader.Fail(property, "Cursor is hand or default");
+        HandCursor = cursor == "hand";
+    } else if (name == "OnClick") {
+        OnClick = loader.Notify(property);
+    } else if (name == "OnMouseEnter") {
+        OnMouseEnter = loader.Notify(property);
+    } else if (name == "OnMouseLeave") {
+        OnMouseLeave = loader.Notify(property);
+    } else if (name == "OnMouseDown") {
+        OnMouseDown = loader.Mouse(property);
+    } else if (name == "OnMouseUp") {
+        OnMouseUp = loader.Mouse(property);
+    } else {
+        return false;
+    }
+    return true;
+}
 
 void GraphicControl::Click()
 {

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 
+#include "framework/Component.h"
 #include "framework/Win32.h"
 
 class Page;
@@ -8,12 +9,12 @@ class Page;
 enum class MouseButton { Left, Right, Middle };
 
 // A control without a window of its own: its page paints it and hands it the mouse.
-class GraphicControl {
+class GraphicControl : public TComponent {
 public:
     explicit GraphicControl(Page& parent);
     GraphicControl(const GraphicControl&) = delete;
     GraphicControl& operator=(const GraphicControl&) = delete;
-    virtual ~GraphicControl();
+    ~GraphicControl() override;
 
     Page& Parent() const { return parent_; }
     int Left() const { return bounds_.left; }
@@ -25,6 +26,9 @@ public:
     void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
     void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
     void SetSize(int width, int height) { SetBounds(Left(), Top(), width, height); }
+    // Client-aligned: the control always covers its page's client area.
+    bool FillsParent() const { return fillsParent_; }
+    void SetFillsParent(bool fills);
 
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
@@ -32,20 +36,29 @@ public:
     void SetEnabled(bool enabled) { enabled_ = enabled; }
     bool HandCursor = false;
 
-    std::function<void()> OnClick;
+    NotifyEvent OnClick;
+    NotifyEvent OnMouseEnter;
+    NotifyEvent OnMouseLeave;
     // Button, key and button state (MK_ flags), point in control coordinates.
-    std::function<void(MouseButton, unsigned, int, int)> OnMouseDown;
-    std::function<void(MouseButton, unsigned, int, int)> OnMouseUp;
+    MouseEvent OnMouseDown;
+    MouseEvent OnMouseUp;
     std::function<void(unsigned, int, int)> OnMouseMove;
 
     // Delivers a mouse message as if the control had a window: lParam packs the point in
     // control coordinates (low word x, high word y). A button-down then a button-up
     // inside the control is a click.
     LRESULT Perform(UINT message, WPARAM wParam, LPARAM lParam);
+    // The page tells the control when the mouse comes over it and leaves it.
+    virtual void MouseEntered();
+    virtual void MouseLeft();
 
     // Paints with the device origin at the control's top-left corner, clipped to it.
     virtual void Paint(HDC dc);
     void Invalidate();
+
+    // Bounds, Align (client), Visible, Enabled, Cursor (hand), OnClick, OnMouseDown,
+    // OnMouseUp, OnMouseEnter, OnMouseLeave.
+    bool SetProperty(const PageProperty& property, PageLoader& loader) override;
 
 protected:
     virtual void Click();
@@ -56,4 +69,5 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     bool clicked_ = false;
+    bool fillsParent_ = false;
 };

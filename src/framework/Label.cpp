@@ -1,5 +1,6 @@
 #include "framework/Label.h"
 
+#include "framework/PageLoader.h"
 #include "framework/WinStrings.h"
 
 Label::Label(Page& parent) : GraphicControl(parent), font_(CreateFontFrom(spec_)) {}
@@ -18,13 +19,59 @@ void Label::SetFont(const FontSpec& spec)
     Invalidate();
 }
 
+void Label::SetOpaque(COLORREF color)
+{
+    transparent_ = false;
+    color_ = color;
+    Invalidate();
+}
+
+void Label::SetTransparent()
+{
+    transparent_ = true;
+    Invalidate();
+}
+
+void Label::SetAlignment(UINT alignment)
+{
+    alignment_ = alignment;
+    Invalidate();
+}
+
 void Label::Paint(HDC dc)
 {
+    RECT r{0, 0, Width(), Height()};
+    if (!transparent_) {
+        GdiObject brush(CreateSolidBrush(color_));
+        FillRect(dc, &r, static_cast<HBRUSH>(brush.Get()));
+    }
     HGDIOBJ old = SelectObject(dc, font_.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, spec_.Color);
-    RECT r{0, 0, Width(), Height()};
     const std::wstring text = ToWide(caption_);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_SINGLELINE);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, alignment_ | DT_TOP | DT_NOPREFIX | DT_SINGLELINE);
     SelectObject(dc, old);
+}
+
+bool Label::SetProperty(const PageProperty& property, PageLoader& loader)
+{
+    const std::string& name = property.Name;
+    FontSpec font = spec_;
+    if (name == "Caption") {
+        SetCaption(loader.String(property));
+        return true;
+    }
+    if (name == "FontName") font.Name = loader.String(property);
+    else if (name == "FontHeight") font.Height = loader.Integer(property);
+    else if (name == "FontColor") font.Color = static_cast<COLORREF>(loader.Integer(property));
+    else if (name == "FontBold") font.Bold = loader.Boolean(property);
+    else if (name == "Color") SetOpaque(static_cast<COLORREF>(loader.Integer(property)));
+    else if (name == "Transparent") loader.Boolean(property) ? SetTransparent() : SetOpaque(color_);
+    else if (name == "Alignment") {
+        const std::string a = loader.Identifier(property);
+        if (a != "left" && a != "center" && a != "right") loader.Fail(property, "Alignment is left, center or right");
+        SetAlignment(a == "left" ? DT_LEFT : a == "center" ? DT_CENTER : DT_RIGHT);
+    } else return GraphicControl::SetProperty(property, loader);
+    if (name.starts_with("Font")) SetFont(font);
+    return true;
 }

@@ -4,9 +4,11 @@
 #include <windowsx.h>
 
 #include "framework/Application.h"
+#include "framework/Exception.h"
 #include "framework/Handles.h"
+#include "framework/PageLoader.h"
 
-Page::Page(int width, int height)
+Page::Page(int width, int height) : color_(GetSysColor(COLOR_BTNFACE))
 {
     Application& application = Application::Instance();
     CreateHandle(0, WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, application.Handle(),
@@ -14,7 +16,11 @@ Page::Page(int width, int height)
     CenterOnDesktop();
 }
 
-Page::~Page() { Application::Instance().PageDestroyed(*this); }
+Page::~Page()
+{
+    components_.clear(); // while the page's window and control list still exist
+    Application::Instance().PageDestroyed(*this);
+}
 
 void Page::Show()
 {
@@ -50,6 +56,12 @@ void Page::SetSize(int width, int height) { SetBounds(Left(), Top(), width, heig
 void Page::SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
 void Page::SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
 
+void Page::SetColor(COLORREF color)
+{
+    color_ = color;
+    Invalidate();
+}
+
 void Page::CenterOnDesktop()
 {
     RECT work{};
@@ -69,15 +81,62 @@ void Page::Invalidate() { ::InvalidateRect(Handle(), nullptr, FALSE); }
 
 void Page::InvalidateRect(const RECT& area) { ::InvalidateRect(Handle(), &area, FALSE); }
 
+void Page::NotifyBackgroundChanged()
+{
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageW(child, 1284, 0, 0);
+}
+
+const NotifyEvent* Page::FindNotifyHandler(std::string_view name) const
+{
+    const auto it = notifyHandlers_.find(name);
+    return it == notifyHandlers_.end() ? nullptr : &it->second;
+}
+
+const MouseEvent* Page::FindMouseHandler(std::string_view name) const
+{
+    const auto it = mouseHandlers_.find(name);
+    return it == mouseHandlers_.end() ? nullptr : &it->second;
+}
+
+TComponent* Page::FindComponent(std::string_view name) const
+{
+    for (const auto& component : components_)
+        if (component->Name == name) return component.get();
+    return nullptr;
+}
+
+void Page::ThrowMissing(std::string_view name) { throw Exception("The page has no component " + std::string(name)); }
+
+bool Page::SetProperty(const PageProperty& property, PageLoader& loader)
+{
+    const std::string& name = property.Name;
+    if (name == "Size") {
+        SetSize(loader.Integer(property, 0), loader.Integer(property, 1));
+        CenterOnDesktop();
+    } else if (name == "Color") {
+        SetColor(static_cast<COLORREF>(loader.Integer(property)));
+    } else if (name == "OnCreate") {
+        OnCreate = loader.Notify(property);
+    } else if (name == "OnMouseDown") {
+        OnMouseDown = loader.Mouse(property);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 void Page::RemoveControl(GraphicControl& control)
 {
     std::erase(controls_, &control);
     if (mouseControl_ == &control) mouseControl_ = nullptr;
+    if (hoverControl_ == &control) hoverControl_ = nullptr;
 }
 
 void Page::PaintBackground(HDC dc, const RECT& client)
 {
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    GdiObject brush(CreateSolidBrush(color_));
+    FillRect(dc, &client, static_cast<HBRUSH>(brush.Get()));
 }
 
 GraphicControl* Page::ControlAt(int x, int y) const
@@ -90,29 +149,60 @@ GraphicControl* Page::ControlAt(int x, int y) const
     return nullptr;
 }
 
+void Page::PaintArea(HDC dc, const RECT& area)
+{
+    const bool wasCopy = std::exchange(paintingCopy_, true);
+    Render(dc, area);
+    paintingCopy_ = wasCopy;
+}
+
+void Page::Render(HDC dc, const RECT& area)
+{
+    const int saved = SaveDC(dc);
+    OffsetViewportOrgEx(dc, -area.left, -area.top, nullptr);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    PaintBackground(dc, client);
+    for (GraphicControl* control : controls_) {
+        RECT r = control->Bounds(), overlap;
+        if (!control->Visible() || !IntersectRect(&overlap, &r, &area)) continue;
+        const int inner = SaveDC(dc);
+        IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+        OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
+        control->Paint(dc);
+        RestoreDC(dc, inner);
+    }
+    RestoreDC(dc, saved);
+}
+
 void Page::Paint()
 {
     PAINTSTRUCT ps;
     HDC screen = BeginPaint(Handle(), &ps);
-    RECT client;
-    GetClientRect(Handle(), &client);
-    MemoryDC memory(CreateCompatibleDC(screen));
-    GdiObject bitmap(CreateCompatibleBitmap(screen, client.right, client.bottom));
-    HGDIOBJ old = SelectObject(memory.Get(), bitmap.Get());
-    PaintBackground(memory.Get(), client);
-    for (GraphicControl* control : controls_) {
-        if (!control->Visible()) continue;
-        const RECT r = control->Bounds();
-        const int saved = SaveDC(memory.Get());
-        IntersectClipRect(memory.Get(), r.left, r.top, r.right, r.bottom);
-        SetViewportOrgEx(memory.Get(), r.left, r.top, nullptr);
-        control->Paint(memory.Get());
-        RestoreDC(memory.Get(), saved);
+    const RECT& area = ps.rcPaint;
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (width > 0 && height > 0) {
+        MemoryDC memory(CreateCompatibleDC(screen));
+        GdiObject bitmap(CreateCompatibleBitmap(screen, width, height));
+        HGDIOBJ old = SelectObject(memory.Get(), bitmap.Get());
+        Render(memory.Get(), area);
+        BitBlt(screen, area.left, area.top, width, height, memory.Get(), 0, 0, SRCCOPY);
+        SelectObject(memory.Get(), old);
     }
-    BitBlt(screen, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-           ps.rcPaint.bottom - ps.rcPaint.top, memory.Get(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
-    SelectObject(memory.Get(), old);
     EndPaint(Handle(), &ps);
+}
+
+void Page::SetHover(GraphicControl* control)
+{
+    if (control == hoverControl_) return;
+    GraphicControl* left = std::exchange(hoverControl_, control);
+    if (left) left->MouseLeft();
+    if (control) {
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+        TrackMouseEvent(&track);
+        control->MouseEntered();
+    }
 }
 
 void Page::RouteMouse(UINT message, WPARAM wParam, LPARAM lParam)
@@ -121,6 +211,7 @@ void Page::RouteMouse(UINT message, WPARAM wParam, LPARAM lParam)
     const bool press = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN ||
                        message == WM_MBUTTONDOWN || message == WM_LBUTTONDBLCLK;
     const bool release = message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
+    if (message == WM_MOUSEMOVE && !mouseControl_) SetHover(ControlAt(x, y));
     GraphicControl* target = mouseControl_ ? mouseControl_ : ControlAt(x, y);
     if (target && !target->Enabled()) target = nullptr;
     if (press) {
@@ -141,6 +232,14 @@ void Page::RouteMouse(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
+void Page::AlignControls()
+{
+    RECT client;
+    GetClientRect(Handle(), &client);
+    for (GraphicControl* control : controls_)
+        if (control->FillsParent()) control->SetBounds(0, 0, client.right, client.bottom);
+}
+
 LRESULT Page::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -149,6 +248,9 @@ LRESULT Page::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         Paint();
         return 0;
+    case WM_SIZE:
+        AlignControls();
+        break;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) Application::Instance().PageActivated(*this);
         break;
@@ -162,9 +264,18 @@ LRESULT Page::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return TRUE;
         }
         break;
+    case WM_COMMAND:
+        if (const auto it = commands_.find(reinterpret_cast<HWND>(lParam)); it != commands_.end()) {
+            it->second(HIWORD(wParam));
+            return 0;
+        }
+        break;
     case WM_CLOSE:
         // Alt+F4 on a page asks the application to end, like its close mark.
         Application::Instance().Terminate();
+        return 0;
+    case WM_MOUSELEAVE:
+        SetHover(nullptr);
         return 0;
     case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN: case WM_RBUTTONUP:

@@ -1,12 +1,19 @@
 #pragma once
 #include <functional>
+#include <map>
+#include <memory>
+#include <string>
 #include <vector>
 
+#include "framework/Component.h"
 #include "framework/GraphicControl.h"
 #include "framework/Window.h"
 
+class PageLoader;
+
 // A borderless top-level page owned by the application window. It paints its
 // background and its graphic controls into one offscreen bitmap, so nothing flickers.
+// A page streamed from a definition owns the components the definition made.
 class Page : public Window {
 public:
     Page(int width, int height);
@@ -25,29 +32,72 @@ public:
     void SetLeft(int left);
     void SetTop(int top);
     void CenterOnDesktop();
+    void SetColor(COLORREF color);
 
     // The page follows the mouse while the left button stays down.
     void Drag();
 
     void Invalidate();
     void InvalidateRect(const RECT& area);
+    // Paints what lies in `area` of the page (background and graphic controls) into
+    // dc, the area's top-left corner at the dc's origin: the copy a windowed control
+    // shows through. PaintingCopy() is true meanwhile.
+    void PaintArea(HDC dc, const RECT& area);
+    bool PaintingCopy() const { return paintingCopy_; }
+    // Tells every child window that what lies behind it changed (message 1284).
+    void NotifyBackgroundChanged();
 
     // Clicks and drags on the page outside every control.
-    std::function<void(MouseButton, unsigned, int, int)> OnMouseDown;
+    MouseEvent OnMouseDown;
+    // Runs once the page's definition has been streamed in.
+    NotifyEvent OnCreate;
+
+    // Handlers the page offers its definition, by name.
+    void AddHandler(std::string name, NotifyEvent handler) { notifyHandlers_[std::move(name)] = std::move(handler); }
+    void AddHandler(std::string name, MouseEvent handler) { mouseHandlers_[std::move(name)] = std::move(handler); }
+    const NotifyEvent* FindNotifyHandler(std::string_view name) const;
+    const MouseEvent* FindMouseHandler(std::string_view name) const;
+
+    // Components made by a definition.
+    void Adopt(std::unique_ptr<TComponent> component) { components_.push_back(std::move(component)); }
+    TComponent* FindComponent(std::string_view name) const;
+    template <typename T>
+    T& Get(std::string_view name) const
+    {
+        T* component = dynamic_cast<T*>(FindComponent(name));
+        if (!component) ThrowMissing(name);
+        return *component;
+    }
+    // Page-level properties of a definition: Size, Color, OnCreate, OnMouseDown.
+    virtual bool SetProperty(const PageProperty& property, PageLoader& loader);
 
     void AddControl(GraphicControl& control) { controls_.push_back(&control); }
     void RemoveControl(GraphicControl& control);
+    // Child windows that report through WM_COMMAND (buttons).
+    void RegisterCommand(HWND child, std::function<void(WORD)> handler) { commands_[child] = std::move(handler); }
+    void UnregisterCommand(HWND child) { commands_.erase(child); }
 
 protected:
     virtual void PaintBackground(HDC dc, const RECT& client);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    [[noreturn]] static void ThrowMissing(std::string_view name);
     RECT WindowBounds() const;
     GraphicControl* ControlAt(int x, int y) const;
     void Paint();
+    void Render(HDC dc, const RECT& area);
     void RouteMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    void SetHover(GraphicControl* control);
+    void AlignControls();
 
+    std::vector<std::unique_ptr<TComponent>> components_; // made by a definition
     std::vector<GraphicControl*> controls_;
     GraphicControl* mouseControl_ = nullptr; // holds the mouse while a button is down
+    GraphicControl* hoverControl_ = nullptr;
+    std::map<HWND, std::function<void(WORD)>> commands_;
+    std::map<std::string, NotifyEvent, std::less<>> notifyHandlers_;
+    std::map<std::string, MouseEvent, std::less<>> mouseHandlers_;
+    COLORREF color_;
+    bool paintingCopy_ = false;
 };

@@ -1,5 +1,7 @@
 #include "framework/Timer.h"
 
+#include "framework/PageLoader.h"
+
 namespace {
 constexpr UINT_PTR TimerId = 1;
 }
@@ -39,4 +41,13 @@ LRESULT Timer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     return Window::HandleMessage(message, wParam, lParam);
+}
+
+bool Timer::SetProperty(const PageProperty& property, PageLoader& loader)
+{
+    if (property.Name == "Interval") SetInterval(static_cast<unsigned>(loader.Integer(property)));
+    else if (property.Name == "Enabled") SetEnabled(loader.Boolean(property));
+    else if (property.Name == "OnTimer") OnTimer = loader.Notify(property);
+    else return false;
+    return true;
 }

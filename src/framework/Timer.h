@@ -1,12 +1,13 @@
 #pragma once
 #include <functional>
 
+#include "framework/Component.h"
 #include "framework/Window.h"
 
 // A timer that ticks through the message loop, on a message-only window of its own.
-class Timer : private Window {
+class Timer : public TComponent, private Window {
 public:
-    Timer(unsigned intervalMs, bool enabled);
+    Timer(unsigned intervalMs = 1000, bool enabled = true);
     ~Timer() override;
 
     bool Enabled() const { return enabled_; }
@@ -14,7 +15,10 @@ public:
     unsigned Interval() const { return interval_; }
     void SetInterval(unsigned intervalMs);
 
-    std::function<void()> OnTimer;
+    NotifyEvent OnTimer;
+
+    // Interval, Enabled, OnTimer.
+    bool SetProperty(const PageProperty& property, PageLoader& loader) override;
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -12,9 +12,10 @@
 #include "pages/SpecialFolder.h"
 
 TForm1::TForm1()
-    : Page(588, 400), Image2(*this), ImageClose(*this), ImageMin(*this), Edit1(*this, 232, 400, 201, 25)
+    : Page(588, 400), Image2(*this), ImageClose(*this), ImageMin(*this), Edit1(*this)
 {
     Image2.SetBounds(224, 336, 209, 41);
+    Edit1.SetBounds(232, 400, 201, 25);
     Image2.HandCursor = ImageClose.HandCursor = ImageMin.HandCursor = true;
     Image2.OnClick = [this] { Image2Click(); };
     ImageClose.OnClick = [] { Application::Instance().Terminate(); };

@@ -1,0 +1,35 @@
+#include "framework/ProgressBar.h"
+
+#include <commctrl.h>
+
+#include "framework/PageLoader.h"
+
+ProgressBar::ProgressBar(Page& parent) : ChildWindow(parent, PROGRESS_CLASSW, 0) { SetMax(100); }
+
+void ProgressBar::SetSmooth(bool smooth)
+{
+    const LONG style = GetWindowLongW(Handle(), GWL_STYLE);
+    SetWindowLongW(Handle(), GWL_STYLE, smooth ? style | PBS_SMOOTH : style & ~PBS_SMOOTH);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+int32_t ProgressBar::Max() const { return static_cast<int32_t>(SendMessageW(Handle(), PBM_GETRANGE, FALSE, 0)); }
+
+void ProgressBar::SetMax(int32_t max)
+{
+    const auto min = static_cast<int32_t>(SendMessageW(Handle(), PBM_GETRANGE, TRUE, 0));
+    SendMessageW(Handle(), PBM_SETRANGE32, static_cast<WPARAM>(min), static_cast<LPARAM>(max));
+}
+
+int32_t ProgressBar::Position() const { return static_cast<int32_t>(SendMessageW(Handle(), PBM_GETPOS, 0, 0)); }
+
+void ProgressBar::SetPosition(int32_t position) { SendMessageW(Handle(), PBM_SETPOS, static_cast<WPARAM>(position), 0); }
+
+bool ProgressBar::SetProperty(const PageProperty& property, PageLoader& loader)
+{
+    if (property.Name == "Smooth") SetSmooth(loader.Boolean(property));
+    else if (property.Name == "Max") SetMax(loader.Integer(property));
+    else if (property.Name == "Position") SetPosition(loader.Integer(property));
+    else return ChildWindow::SetProperty(property, loader);
+    return true;
+}

@@ -1,0 +1,18 @@
+#pragma once
+#include <cstdint>
+
+#include "framework/ChildWindow.h"
+
+// The system's progress bar; range and position are 32-bit, the minimum 0 by default.
+class ProgressBar : public ChildWindow {
+public:
+    explicit ProgressBar(Page& parent);
+
+    void SetSmooth(bool smooth);
+    int32_t Max() const;
+    void SetMax(int32_t max);
+    int32_t Position() const;
+    void SetPosition(int32_t position);
+
+    bool SetProperty(const PageProperty& property, PageLoader& loader) override;
+};

@@ -1,0 +1,22 @@
+#include "framework/PushButton.h"
+
+#include "framework/Page.h"
+#include "framework/PageLoader.h"
+#include "framework/WinStrings.h"
+
+PushButton::PushButton(Page& parent) : ChildWindow(parent, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP)
+{
+    parent.RegisterCommand(Handle(), [this](WORD code) {
+        if (code == BN_CLICKED && OnClick) OnClick();
+    });
+}
+
+void PushButton::SetCaption(std::string_view caption) { SetWindowTextW(Handle(), ToWide(caption).c_str()); }
+
+bool PushButton::SetProperty(const PageProperty& property, PageLoader& loader)
+{
+    if (property.Name == "Caption") SetCaption(loader.String(property));
+    else if (property.Name == "OnClick") OnClick = loader.Notify(property);
+    else return ChildWindow::SetProperty(property, loader);
+    return true;
+}

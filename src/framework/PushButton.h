@@ -1,0 +1,15 @@
+#pragma once
+#include <string_view>
+
+#include "framework/ChildWindow.h"
+
+// The system's push button.
+class PushButton : public ChildWindow {
+public:
+    explicit PushButton(Page& parent);
+
+    void SetCaption(std::string_view caption);
+    NotifyEvent OnClick;
+
+    bool SetProperty(const PageProperty& property, PageLoader& loader) override;
+};
