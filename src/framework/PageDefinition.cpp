@@ -137,7 +137,9 @@ PageDefinition ParsePageDefinition(std::string_view text, std::string_view sourc
         }
         // "Class Name {" opens a component; anything else is a property.
         LineReader probe = line;
-        if (state == InPage && !probe.AtEnd() && probe.Value().Type == PageValue::Kind::Identifier && probe.Take('{')) {
+        const bool opens = !probe.AtEnd() && probe.Value().Type == PageValue::Kind::Identifier && probe.Take('{');
+        if (opens && state == InComponent) line.Fail(first, "components do not nest");
+        if (opens) {
             ComponentDefinition component{first, line.Word(), lineNumber, {}};
             line.Take('{');
             if (!line.AtEnd()) line.Fail(line.Rest(), "unexpected text after '{'");

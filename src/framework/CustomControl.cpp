@@ -1,0 +1,174 @@
+#include "framework/CustomControl.h"
+
+#include <windowsx.h>
+
+#include "framework/Page.h"
+#include "framework/PageLoader.h"
+
+CustomControl::CustomControl(Page& parent) : parent_(parent)
+{
+    CreateHandle(0, WS_CHILD | WS_VISIBLE | WS_TABSTOP, parent.Handle(), {}, 0, 0, 0, 0);
+}
+
+RECT CustomControl::Bounds() const
+{
+    RECT r{};
+    GetWindowRect(Handle(), &r);
+    MapWindowPoints(nullptr, parent_.Handle(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void CustomControl::SetBounds(int left, int top, int width, int height)
+{
+    MoveWindow(Handle(), left, top, width, height, TRUE);
+}
+
+void CustomControl::SetEnabled(bool enabled)
+{
+    EnableWindow(Handle(), enabled);
+    Invalidate();
+}
+
+bool CustomControl::TabStop() const { return (GetWindowLongW(Handle(), GWL_STYLE) & WS_TABSTOP) != 0; }
+
+void CustomControl::SetTabStop(bool tabStop)
+{
+    const LONG style = GetWindowLongW(Handle(), GWL_STYLE);
+    SetWindowLongW(Handle(), GWL_STYLE, tabStop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+}
+
+bool CustomControl::SetProperty(const PageProperty& property, PageLoader& loader)
+{
+    const std::string& name = property.Name;
+    if (name == "Bounds") {
+        const RECT r = loader.Rectangle(property);
+        SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    } else if (name == "Visible") {
+        SetVisible(loader.Boolean(property));
+    } else if (name == "Enabled") {
+        SetEnabled(loader.Boolean(property));
+    } else if (name == "TabStop") {
+        SetTabStop(loader.Boolean(property));
+    } else if (name == "OnClick") {
+        OnClick = loader.Notify(property);
+    } else if (name == "OnMouseEnter") {
+        OnMouseEnter = loader.Notify(property);
+    } else if (name == "OnMouseLeave") {
+        OnMouseLeave = loader.Notify(property);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void CustomControl::Paint(TCanvas&) {}
+
+void CustomControl::PaintParentBackground(HDC dc) { parent_.PaintArea(dc, Bounds()); }
+
+void CustomControl::MouseEntered()
+{
+    if (Enabled() && OnMouseEnter) OnMouseEnter();
+}
+
+void CustomControl::MouseLeft()
+{
+    if (Enabled() && OnMouseLeave) OnMouseLeave();
+}
+
+void CustomControl::MouseDown(MouseButton, unsigned, int, int) {}
+void CustomControl::MouseUp(MouseButton, unsigned, int, int) {}
+void CustomControl::KeyDown(WORD) {}
+void CustomControl::FocusChanged(bool) { Invalidate(); }
+void CustomControl::BackgroundChanged() { Invalidate(); }
+
+void CustomControl::Click()
+{
+    if (OnClick) OnClick();
+}
+
+void CustomControl::PaintWindow()
+{
+    PAINTSTRUCT ps;
+    HDC screen = BeginPaint(Handle(), &ps);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    if (client.right > 0 && client.bottom > 0) {
+        MemoryDC memory(CreateCompatibleDC(screen));
+        GdiObject bitmap(CreateCompatibleBitmap(screen, client.right, client.bottom));
+        HGDIOBJ old = SelectObject(memory.Get(), bitmap.Get());
+        PaintParentBackground(memory.Get());
+        {
+            TCanvas canvas(memory.Get());
+            Paint(canvas);
+        }
+        BitBlt(screen, 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
+        SelectObject(memory.Get(), old);
+    }
+    EndPaint(Handle(), &ps);
+}
+
+LRESULT CustomControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+    const auto keys = static_cast<unsigned>(wParam);
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        PaintWindow();
+        return 0;
+    case 1284:
+        BackgroundChanged();
+        return 0;
+    case WM_MOUSEMOVE:
+        if (!mouseInside_) {
+            mouseInside_ = true;
+            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+            TrackMouseEvent(&track);
+            MouseEntered();
+        }
+        return 0;
+    case WM_MOUSELEAVE:
+        mouseInside_ = false;
+        MouseLeft();
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (TabStop()) SetFocus();
+        SetCapture(Handle());
+        pressed_ = true;
+        MouseDown(MouseButton::Left, keys, x, y);
+        return 0;
+    case WM_LBUTTONUP: {
+        const bool wasPressed = pressed_;
+        pressed_ = false;
+        ReleaseCapture();
+        MouseUp(MouseButton::Left, keys, x, y);
+        RECT client;
+        GetClientRect(Handle(), &client);
+        if (wasPressed && x >= 0 && y >= 0 && x < client.right && y < client.bottom) Click();
+        return 0;
+    }
+    case WM_RBUTTONDOWN:
+        MouseDown(MouseButton::Right, keys, x, y);
+        return 0;
+    case WM_RBUTTONUP:
+        MouseUp(MouseButton::Right, keys, x, y);
+        return 0;
+    case WM_KEYDOWN:
+        KeyDown(static_cast<WORD>(wParam));
+        return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_SETFOCUS:
+        FocusChanged(true);
+        return 0;
+    case WM_KILLFOCUS:
+        FocusChanged(false);
+        return 0;
+    case WM_ENABLE:
+        Invalidate();
+        return 0;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}

@@ -1,0 +1,65 @@
+#pragma once
+#include "framework/Canvas.h"
+#include "framework/Component.h"
+#include "framework/GraphicControl.h"
+#include "framework/Window.h"
+
+class Page;
+
+// The base of windowed controls that paint themselves: a child window of the page
+// that can take the focus and the keyboard, knows when the mouse comes and goes, and
+// paints over a copy of what lies behind it.
+class CustomControl : public TComponent, protected Window {
+public:
+    explicit CustomControl(Page& parent);
+
+    using Window::Handle;
+    Page& Parent() const { return parent_; }
+    int Left() const { return Bounds().left; }
+    int Top() const { return Bounds().top; }
+    int Width() const { return Bounds().right - Bounds().left; }
+    int Height() const { return Bounds().bottom - Bounds().top; }
+    RECT Bounds() const;
+    void SetBounds(int left, int top, int width, int height);
+    bool Visible() const { return IsWindowVisible(Handle()) != FALSE; }
+    void SetVisible(bool visible) { ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE); }
+    bool Enabled() const { return IsWindowEnabled(Handle()) != FALSE; }
+    void SetEnabled(bool enabled);
+    bool TabStop() const;
+    void SetTabStop(bool tabStop);
+    bool Focused() const { return GetFocus() == Handle(); }
+    void SetFocus() { ::SetFocus(Handle()); }
+    bool MouseInControl() const { return mouseInside_; }
+    void Invalidate() { InvalidateRect(Handle(), nullptr, FALSE); }
+
+    NotifyEvent OnClick;
+    NotifyEvent OnMouseEnter;
+    NotifyEvent OnMouseLeave;
+
+    // Bounds, Visible, Enabled, TabStop, OnClick, OnMouseEnter, OnMouseLeave.
+    bool SetProperty(const PageProperty& property, PageLoader& loader) override;
+
+protected:
+    // Paints the control over the copy of its background already in the canvas.
+    virtual void Paint(TCanvas& canvas);
+    // What lies behind the control, painted into dc at the control's size.
+    void PaintParentBackground(HDC dc);
+    virtual void MouseEntered();
+    virtual void MouseLeft();
+    virtual void MouseDown(MouseButton button, unsigned keys, int x, int y);
+    virtual void MouseUp(MouseButton button, unsigned keys, int x, int y);
+    virtual void KeyDown(WORD key);
+    virtual void FocusChanged(bool focused);
+    // The page's background behind the control changed (message 1284).
+    virtual void BackgroundChanged();
+    virtual void Click();
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void PaintWindow();
+
+    Page& parent_;
+    bool mouseInside_ = false;
+    bool pressed_ = false;
+};
