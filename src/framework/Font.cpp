@@ -8,7 +8,9 @@ GdiObject CreateFontFrom(const FontSpec& spec)
     lf.lfHeight = -spec.Height;
     lf.lfWeight = spec.Bold ? FW_BOLD : FW_NORMAL;
     lf.lfUnderline = spec.Underline;
-    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfItalic = spec.Italic;
+    lf.lfStrikeOut = spec.StrikeOut;
+    lf.lfCharSet = spec.Charset;
     lf.lfQuality = CLEARTYPE_QUALITY;
     const std::wstring name = ToWide(spec.Name);
     wcsncpy(lf.lfFaceName, name.c_str(), LF_FACESIZE - 1);

@@ -9,7 +9,10 @@ struct FontSpec {
     int Height = 12; // pixels
     bool Bold = false;
     bool Underline = false;
+    bool Italic = false;
+    bool StrikeOut = false;
     COLORREF Color = RGB(0, 0, 0);
+    BYTE Charset = DEFAULT_CHARSET;
 };
 
 GdiObject CreateFontFrom(const FontSpec& spec);

@@ -24,9 +24,12 @@ TPngBitmap::TPngBitmap(const TbsPngImage& image) : width_(image.Width()), height
     SelectObject(dc_.Get(), bitmap_.Get());
 }
 
-void TPngBitmap::Draw(HDC dc, int x, int y) const
+void TPngBitmap::Draw(HDC dc, int x, int y) const { Draw(dc, RECT{x, y, x + width_, y + height_}); }
+
+void TPngBitmap::Draw(HDC dc, const RECT& target) const
 {
-    if (Empty()) return;
+    if (Empty() || target.right <= target.left || target.bottom <= target.top) return;
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(dc, x, y, width_, height_, dc_.Get(), 0, 0, width_, height_, blend);
+    AlphaBlend(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, dc_.Get(), 0, 0,
+               width_, height_, blend);
 }

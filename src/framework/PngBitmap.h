@@ -15,6 +15,8 @@ public:
     bool Empty() const { return width_ == 0 || height_ == 0; }
     // Blends the picture, at its natural size, with its top-left corner at (x, y).
     void Draw(HDC dc, int x, int y) const;
+    // Blends the picture scaled into the rectangle.
+    void Draw(HDC dc, const RECT& target) const;
 
 private:
     int width_ = 0, height_ = 0;
