@@ -29,6 +29,7 @@ void Page::Show()
     if (!IsWindowVisible(owner)) ShowWindow(owner, SW_SHOWNOACTIVATE);
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
+    if (OnShow) OnShow();
 }
 
 void Page::Hide() { ShowWindow(Handle(), SW_HIDE); }
@@ -106,7 +107,10 @@ TComponent* Page::FindComponent(std::string_view name) const
     return nullptr;
 }
 
-void Page::ThrowMissing(std::string_view name) { throw Exception("The page has no component " + std::string(name)); }
+void Page::ThrowMissing(std::string_view name)
+{
+    throw Exception("The page has no component " + std::string(name) + " of the expected class");
+}
 
 bool Page::SetProperty(const PageProperty& property, PageLoader& loader)
 {
@@ -118,6 +122,8 @@ bool Page::SetProperty(const PageProperty& property, PageLoader& loader)
         SetColor(static_cast<COLORREF>(loader.Integer(property)));
     } else if (name == "OnCreate") {
         OnCreate = loader.Notify(property);
+    } else if (name == "OnShow") {
+        OnShow = loader.Notify(property);
     } else if (name == "OnMouseDown") {
         OnMouseDown = loader.Mouse(property);
     } else {

@@ -51,6 +51,8 @@ public:
     MouseEvent OnMouseDown;
     // Runs once the page's definition has been streamed in.
     NotifyEvent OnCreate;
+    // Runs each time Show makes the page visible.
+    NotifyEvent OnShow;
 
     // Handlers the page offers its definition, by name.
     void AddHandler(std::string name, NotifyEvent handler) { notifyHandlers_[std::move(name)] = std::move(handler); }
@@ -68,7 +70,18 @@ public:
         if (!component) ThrowMissing(name);
         return *component;
     }
-    // Page-level properties of a definition: Size, Color, OnCreate, OnMouseDown.
+    // Ties a member to the component of that name once the definition is read (before
+    // the creation handler runs); a missing or different component raises.
+    template <typename T>
+    void Bind(std::string name, T*& slot)
+    {
+        bindings_.push_back([this, name = std::move(name), &slot] { slot = &Get<T>(name); });
+    }
+    void BindComponents()
+    {
+        for (const auto& bind : bindings_) bind();
+    }
+    // Page-level properties of a definition: Size, Color, OnCreate, OnShow, OnMouseDown.
     virtual bool SetProperty(const PageProperty& property, PageLoader& loader);
 
     void AddControl(GraphicControl& control) { controls_.push_back(&control); }
@@ -98,6 +111,7 @@ private:
     std::map<HWND, std::function<void(WORD)>> commands_;
     std::map<std::string, NotifyEvent, std::less<>> notifyHandlers_;
     std::map<std::string, MouseEvent, std::less<>> mouseHandlers_;
+    std::vector<std::function<void()>> bindings_;
     COLORREF color_;
     bool paintingCopy_ = false;
 };

@@ -149,6 +149,7 @@ void PageLoader::Load()
     }
     for (const auto& action : later_) action();
     later_.clear();
+    page_.BindComponents();
     if (page_.OnCreate) page_.OnCreate();
 }
 

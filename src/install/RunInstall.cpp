@@ -1,25 +1,98 @@
 // The install sequence, run once by the progress page's start timer.
 #include "app/Product.h"
+#include "app/RunMode.h"
 #include "framework/Application.h"
 #include "framework/FileSystem.h"
+#include "framework/WinStrings.h"
+#include "install/ProcessShutdown.h"
+#include "install/Registry.h"
+#include "install/Shortcuts.h"
 #include "pages/TForm2.h"
+#include "pages/TForm3.h"
+#include "sevenzip/I7zReader.h"
+
+#include <shlobj.h>
+
+namespace {
+constexpr wchar_t PayloadPassword[] = L"qwrtnxb$$";
+constexpr uint32_t PaintEveryMs = 50;
+} // namespace
 
 void TForm2::TimerStartDownloadTimer()
 {
-    TimerStartDownload.SetEnabled(false);
-    Label1.SetCaption("...");
-    RunInstall();
+    TimerStartDownload->SetEnabled(false);
+    Label1->SetCaption("...");
+    try {
+        RunInstall();
+    } catch (const std::exception& error) {
+        Application& application = Application::Instance();
+        application.ShowException(error);
+        // An unattended run has nobody to close the page once the error is read.
+        if (IsSilentMode()) application.Terminate();
+    }
 }
 
 void TForm2::RunInstall()
 {
     Application& application = Application::Instance();
-    if (!FileExists(Settings.InstallFolder + product::ArchiveFileName)) {
+    const std::string& folder = Settings.InstallFolder;
+    const std::string archive = folder + product::ArchiveFileName;
+    if (!FileExists(archive)) {
         ShowMessage(std::string("安装包有误，找不到离线文件，建议去官方网站( ") + product::HomePageUrl + " )下载安装包");
         application.Terminate();
         return;
     }
-    // Extraction, shortcuts and registry entries are not built yet: the run ends with
-    // the payload staged.
-    application.Terminate();
+    RunShutdownPasses([this] { Label1->SetCaption("正在关闭塔维欧播放器主程序..."); },
+                      [this] { return Do.KillProcesses(ProcessShutdownList); }, Do.Wait);
+    Do.Wait(3000);
+    Label1->SetCaption("正在释放文件...");
+    application.ProcessMessages();
+    ExtractPayload(archive, folder);
+    Label1->SetCaption("完成:100% .");
+    DeleteFileW(ToWide(archive).c_str());
+    CreateShortcuts(Settings);
+    CreateShortcutAt(folder + "UnInstall.exe", CSIDL_PROGRAMS, "塔维欧\\卸载塔维欧");
+    if (IsOn(Settings.StartAtLogon)) SetRunAtLogon(folder + "tavio.exe", " Minimize ", true);
+    WriteUninstallEntry(folder + "UnInstall.exe", folder + "tavio.exe");
+
+    TForm3& finish = application.CreatePage<TForm3>();
+    finishPage_ = &finish;
+    finish.InstallFolder = folder;
+    finish.SetTop(Top());
+    finish.SetLeft(Left());
+    finish.Show();
+    Hide();
+}
+
+bool TForm2::ExtractPayload(const std::string& archive, const std::string& folder)
+{
+    if (!FileExists(archive)) return false;
+    ComPtr<I7zReader> reader = CreateArchiveReader(sevenzip::FormatId7z, folder + product::LibraryFileName);
+    reader->SetArchivePassword(PayloadPassword);
+    reader->SetProgressHandler(this, OnExtractProgress);
+    reader->OpenArchiveFile(archive);
+    if (!CreateFolderTree(folder)) return false;
+    reader->ExtractToFolder(folder);
+    return true;
+}
+
+HRESULT TForm2::OnExtractProgress(void* sender, BOOL isTotal, int64_t value)
+{
+    auto* page = static_cast<TForm2*>(sender);
+    page->Do.DebugLine(ProgressLine(isTotal != FALSE, value));
+    page->ShowProgress(isTotal != FALSE, value);
+    return S_OK;
+}
+
+void TForm2::ShowProgress(bool isTotal, int64_t value)
+{
+    if (isTotal) ProgressBar1->SetMax(scale_.SetTotal(value));
+    else ProgressBar1->SetPosition(scale_.Position(value));
+    // The extraction holds the thread: let pending paints (only those) through now and
+    // then, so the page keeps drawing and the system never calls it unresponsive.
+    const auto now = static_cast<uint32_t>(GetTickCount());
+    if (now - lastPaint_ < PaintEveryMs) return;
+    lastPaint_ = now;
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageW(&msg);
 }

@@ -34,5 +34,5 @@ void TForm1::Image2Click()
         .StartAtLogon = Flag(bsSkinCheckRadioBox2),
         .InstallFolder = folder,
     };
-    progress.TimerStartDownload.SetEnabled(true);
+    progress.TimerStartDownload->SetEnabled(true);
 }

@@ -64,8 +64,8 @@ TEST_F(LaunchTest, ClickStagesPayloadAndArmsTheProgressPage)
     EXPECT_EQ(form2->Settings.DesktopShortcut, "1");
     EXPECT_EQ(form2->Settings.QuickLaunchShortcut, "1");
     EXPECT_EQ(form2->Settings.StartAtLogon, "1");
-    EXPECT_TRUE(form2->TimerStartDownload.Enabled());
-    EXPECT_EQ(form2->TimerStartDownload.Interval(), 100u);
+    EXPECT_TRUE(form2->TimerStartDownload->Enabled());
+    EXPECT_EQ(form2->TimerStartDownload->Interval(), 100u);
     EXPECT_TRUE(session.Messages.empty());
 }
 
@@ -145,12 +145,12 @@ TEST(ProgressPage, IsLaidOutAtCreation)
     TForm2& form2 = Application::Instance().CreatePage<TForm2>();
     EXPECT_EQ(form2.Width(), 588);
     EXPECT_EQ(form2.Height(), 358);
-    EXPECT_EQ(form2.ImageClose.Left(), 573);
-    EXPECT_EQ(form2.ImageMin.Left(), 548);
-    EXPECT_EQ(form2.Label1.Left(), 88);
-    EXPECT_EQ(form2.Label1.Top(), 320);
-    EXPECT_FALSE(form2.TimerStartDownload.Enabled());
-    EXPECT_EQ(form2.Label1.Caption(), "");
+    EXPECT_EQ(form2.ImageClose->Left(), 573);
+    EXPECT_EQ(form2.ImageMin->Left(), 548);
+    EXPECT_EQ(form2.Label1->Left(), 88);
+    EXPECT_EQ(form2.Label1->Top(), 320);
+    EXPECT_FALSE(form2.TimerStartDownload->Enabled());
+    EXPECT_EQ(form2.Label1->Caption(), "");
 }
 
 TEST(ProgressPage, MissingArchiveIsReportedAndEndsTheRun)
@@ -159,10 +159,10 @@ TEST(ProgressPage, MissingArchiveIsReportedAndEndsTheRun)
     TempFolder temp;
     TForm2& form2 = Application::Instance().CreatePage<TForm2>();
     form2.Settings.InstallFolder = temp.Path();
-    form2.TimerStartDownload.SetEnabled(true);
+    form2.TimerStartDownload->SetEnabled(true);
     form2.TimerStartDownloadTimer();
-    EXPECT_FALSE(form2.TimerStartDownload.Enabled());
-    EXPECT_EQ(form2.Label1.Caption(), "...");
+    EXPECT_FALSE(form2.TimerStartDownload->Enabled());
+    EXPECT_EQ(form2.Label1->Caption(), "...");
     ASSERT_EQ(session.Messages.size(), 1u);
     EXPECT_EQ(session.Messages[0].Text,
               "安装包有误，找不到离线文件，建议去官方网站( https://www.tavio.cn/ )下载安装包");

@@ -1,0 +1,85 @@
+#include "install/Registry.h"
+
+#include <vector>
+
+#include "app/PathText.h"
+#include "app/Product.h"
+#include "framework/Exception.h"
+#include "framework/Handles.h"
+#include "framework/SystemError.h"
+#include "framework/WinStrings.h"
+
+namespace {
+
+RegKey OpenOrCreate(const char* path)
+{
+    HKEY key = nullptr;
+    const LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, ToWide(path).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                           nullptr, &key, nullptr);
+    if (status != ERROR_SUCCESS) throw Exception(SystemErrorText(status));
+    return RegKey(key);
+}
+
+void WriteString(const RegKey& key, const char* name, const std::string& value)
+{
+    const std::wstring data = ToWide(value);
+    const LSTATUS status =
+        RegSetValueExW(key.Get(), ToWide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                       static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+    if (status != ERROR_SUCCESS) throw Exception(SystemErrorText(status));
+}
+
+std::string Quoted(const std::string& path) { return "\"" + ReplaceAll(path, "\\", "\\\\") + "\""; }
+
+} // namespace
+
+bool SetRunAtLogon(const std::string& executable, const std::string& arguments, bool write)
+{
+    try {
+        const RegKey key = OpenOrCreate(RunKey);
+        const std::string name = NameWithoutExtension(executable);
+        if (write) WriteString(key, name.c_str(), "\"" + executable + "\" " + arguments);
+        else RegDeleteValueW(key.Get(), ToWide(name).c_str());
+        return true;
+    } catch (const Exception&) {
+        return false;
+    }
+}
+
+bool WriteUninstallEntry(const std::string& uninstaller, const std::string& icon)
+{
+    try {
+        const RegKey key = OpenOrCreate(UninstallKey);
+        WriteString(key, "DisplayName", "塔维欧");
+        WriteString(key, "UninstallString", Quoted(uninstaller));
+        WriteString(key, "DisplayIcon", Quoted(icon));
+        std::string version;
+        try {
+            version = FileVersionString(icon);
+        } catch (const Exception&) {
+            version = "1.0.0.1";
+        }
+        WriteString(key, "DisplayVersion", version);
+        WriteString(key, "URLInfoAbout", product::HomePageUrl);
+        WriteString(key, "URLUpdateInfo", product::HomePageUrl);
+        WriteString(key, "Publisher", product::Publisher);
+        return true;
+    } catch (const Exception&) {
+        return false;
+    }
+}
+
+std::string FileVersionString(const std::string& path)
+{
+    const std::wstring wide = ToWide(path);
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(wide.c_str(), &ignored);
+    std::vector<BYTE> data(size);
+    VS_FIXEDFILEINFO* info = nullptr;
+    UINT length = 0;
+    if (size == 0 || !GetFileVersionInfoW(wide.c_str(), 0, size, data.data()) ||
+        !VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) || !info || length == 0)
+        throw Exception(path + " has no version information");
+    return std::to_string(HIWORD(info->dwFileVersionMS)) + "." + std::to_string(LOWORD(info->dwFileVersionMS)) + "." +
+           std::to_string(HIWORD(info->dwFileVersionLS)) + "." + std::to_string(LOWORD(info->dwFileVersionLS));
+}

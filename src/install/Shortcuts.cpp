@@ -1,0 +1,78 @@
+#include "install/Shortcuts.h"
+
+#include <optional>
+
+#include "framework/Exception.h"
+#include "framework/FileSystem.h"
+#include "framework/InterfacedObject.h"
+#include "framework/SystemError.h"
+#include "framework/Win32.h"
+#include "framework/WinStrings.h"
+
+#include <shlobj.h>
+
+namespace {
+
+constexpr char PlayerName[] = "塔维欧";
+
+// The folder's path without a trailing "\", or nothing when the shell cannot say.
+std::optional<std::string> SpecialFolder(int csidl)
+{
+    PIDLIST_ABSOLUTE list = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &list))) return std::nullopt;
+    wchar_t path[MAX_PATH + 1] = {};
+    const BOOL found = SHGetPathFromIDListW(list, path);
+    CoTaskMemFree(list);
+    if (!found || !path[0]) return std::nullopt;
+    return ToUtf8(path);
+}
+
+struct LinkFile {
+    ComPtr<IShellLinkW> link;
+    ComPtr<IPersistFile> file;
+
+    // Target and working folder (the target's folder, with its trailing "\").
+    explicit LinkFile(const std::string& target)
+    {
+        const HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+                                                IID_IShellLinkW, reinterpret_cast<void**>(link.Put()));
+        if (FAILED(result)) throw Exception(SystemErrorText(static_cast<unsigned long>(result)));
+        file = link.As<IPersistFile>(IID_IPersistFile);
+        if (!file) throw Exception(SystemErrorText(static_cast<unsigned long>(E_NOINTERFACE)));
+        link->SetPath(ToWide(target).c_str());
+        link->SetWorkingDirectory(ToWide(target.substr(0, target.find_last_of('\\') + 1)).c_str());
+    }
+
+    // A failed save leaves just this shortcut absent.
+    void Save(const std::string& path) const { file->Save(ToWide(path).c_str(), FALSE); }
+};
+
+} // namespace
+
+void CreateShortcuts(const InstallSettings& settings)
+{
+    const std::string target = settings.InstallFolder + "Tavio.exe";
+    LinkFile shortcut(target);
+    shortcut.link->SetDescription(ToWide(PlayerName).c_str());
+    shortcut.link->SetIconLocation(ToWide(target).c_str(), 0);
+    const std::string linkName = std::string("\\") + PlayerName + ".lnk";
+
+    if (IsOn(settings.DesktopShortcut))
+        if (const auto desktop = SpecialFolder(CSIDL_DESKTOPDIRECTORY)) shortcut.Save(*desktop + linkName);
+    if (IsOn(settings.QuickLaunchShortcut))
+        if (const auto appData = SpecialFolder(CSIDL_APPDATA))
+            shortcut.Save(*appData + "\\Microsoft\\Internet Explorer\\Quick Launch" + linkName);
+    if (const auto programs = SpecialFolder(CSIDL_PROGRAMS)) {
+        const std::string folder = *programs + "\\" + PlayerName;
+        // One level only: the programs folder itself is the system's.
+        if (!DirectoryExists(folder) && !CreateDirectoryW(ToWide(folder).c_str(), nullptr))
+            throw Exception("Cannot create the folder " + folder + ": " + SystemErrorText(GetLastError()));
+        shortcut.Save(folder + linkName);
+    }
+}
+
+void CreateShortcutAt(const std::string& target, int csidl, std::string_view relativeName)
+{
+    LinkFile shortcut(target);
+    if (const auto folder = SpecialFolder(csidl)) shortcut.Save(*folder + "\\" + std::string(relativeName) + ".lnk");
+}

@@ -1,0 +1,86 @@
+#include "pages/TForm3.h"
+
+#include <shellapi.h>
+
+#include "app/PathText.h"
+#include "app/RunMode.h"
+#include "framework/Application.h"
+#include "framework/FileSystem.h"
+#include "framework/PageLoader.h"
+#include "framework/WinStrings.h"
+#include "pages/ChannelTag.h"
+
+namespace {
+
+std::string EnvironmentValue(const wchar_t* name)
+{
+    wchar_t buffer[32768];
+    const DWORD length = GetEnvironmentVariableW(name, buffer, static_cast<DWORD>(std::size(buffer)));
+    return length && length < std::size(buffer) ? ToUtf8({buffer, length}) : std::string();
+}
+
+std::string OwnFileName()
+{
+    wchar_t path[32768];
+    const DWORD length = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
+    return std::string(ExtractFileName(ToUtf8({path, length})));
+}
+
+void Start(const wchar_t* verb, const std::string& file, const std::string& parameters)
+{
+    ShellExecuteW(nullptr, verb, ToWide(file).c_str(), parameters.empty() ? nullptr : ToWide(parameters).c_str(),
+                  nullptr, SW_SHOWNORMAL);
+}
+
+} // namespace
+
+void WriteChannelTag()
+{
+    try {
+        const std::string folder = ChannelTagFolderFor(EnvironmentValue(L"APPDATA"));
+        CreateFolderTree(folder);
+        const std::string file = folder + "mirelff.dat";
+        DeleteFileW(ToWide(file).c_str());
+        if (const auto tag = ChannelTagOf(OwnFileName())) {
+            // Other programs read this file: the tag goes in the system's code page.
+            const std::string bytes = tag->empty() ? std::string() : ToAnsi(*tag) + "\r\n";
+            WriteFileBytes(file, std::as_bytes(std::span(bytes)));
+        }
+    } catch (const std::exception&) {
+        // The tag is a courtesy to the channel; the install does not depend on it.
+    }
+}
+
+TForm3::TForm3() : Page(588, 406)
+{
+    AddHandler("FormCreate", NotifyEvent([this] { FormCreate(); }));
+    AddHandler("FormShow", NotifyEvent([this] { FormShow(); }));
+    AddHandler("Image2Click", NotifyEvent([this] { Image2Click(); }));
+    AddHandler("Image1MouseDown", MouseEvent([this](MouseButton, unsigned keys, int, int) {
+        if (keys & MK_LBUTTON) Drag();
+    }));
+    Bind("Image1", Image1);
+    Bind("Image2", Image2);
+    LoadPage(*this, "finish.page");
+}
+
+void TForm3::FormCreate()
+{
+    SetSize(588, 358);
+    WriteChannelTag();
+}
+
+void TForm3::FormShow()
+{
+    if (!IsSilentMode()) return;
+    Start(L"open", "\"" + InstallFolder + "Tavio.exe\"", "Minimize");
+    Image2->Perform(WM_LBUTTONDOWN, 0, MAKELPARAM(0, 0));
+    Image2->Perform(WM_LBUTTONUP, 0, MAKELPARAM(0, 0));
+}
+
+void TForm3::Image2Click()
+{
+    Start(L"open", "Regsvr32.exe", "/s \"" + InstallFolder + "npmirel.dll\"");
+    if (!IsSilentMode()) Start(nullptr, InstallFolder + "Tavio.exe", {});
+    Application::Instance().Terminate();
+}
