@@ -15,7 +15,8 @@ function(tavio_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES LABELS "${T_LABEL}")
+  # A hung program under Wine must fail the run, not stall it.
+  set_tests_properties(${name} PROPERTIES LABELS "${T_LABEL}" TIMEOUT 300)
   if(WIN32)
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine)
   endif()
@@ -25,7 +26,7 @@ endfunction()
 function(tavio_script_test name)
   cmake_parse_arguments(T "" "LABEL;SCRIPT" "ARGS;DEPENDS" ${ARGN})
   add_test(NAME ${name} COMMAND bash "${T_SCRIPT}" ${T_ARGS})
-  set_tests_properties(${name} PROPERTIES LABELS "${T_LABEL}" FIXTURES_REQUIRED wine
+  set_tests_properties(${name} PROPERTIES LABELS "${T_LABEL}" FIXTURES_REQUIRED wine TIMEOUT 900
     ENVIRONMENT "TAVIO_WINE_STATE=${TAVIO_WINE_STATE};TAVIO_WINE_RUN=${TAVIO_WINE_RUN}")
 endfunction()
 

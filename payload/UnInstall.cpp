@@ -146,7 +146,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     GetTempPathW(MAX_PATH, temp);
     const std::wstring copy = std::wstring(temp) + L"TavioUninstall.exe";
     if (CopyFileW(OwnPath().c_str(), copy.c_str(), FALSE)) {
-        std::wstring line = L"\"" + copy + L"\" /cleanup \"" + folder + L"\" " + std::to_wstring(GetCurrentProcessId());
+        // No trailing backslash before the closing quote: the argument rules would read
+        // it as an escaped quote.
+        const std::wstring bare = folder.substr(0, folder.size() - 1);
+        std::wstring line = L"\"" + copy + L"\" /cleanup \"" + bare + L"\" " + std::to_wstring(GetCurrentProcessId());
         STARTUPINFOW startup{sizeof startup};
         PROCESS_INFORMATION info{};
         if (CreateProcessW(copy.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, temp, &startup, &info)) {

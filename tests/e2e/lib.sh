@@ -5,10 +5,10 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 session="$here/../../cmake/wine-session"
 work=$(mktemp -d "${TAVIO_WINE_STATE}/e2e.XXXXXX")
-prefixes=()
 cleanup() {
   local p
-  for p in "${prefixes[@]}"; do WINEPREFIX=$p wineserver -k 2>/dev/null || true; done
+  # Programs the installer started (the player) would keep ctest's pipes open.
+  for p in "$work"/*/; do [ -f "$p/system.reg" ] && { WINEPREFIX=$p wineserver -k 2>/dev/null || true; }; done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -22,8 +22,7 @@ check() { local what=$1; shift; if "$@"; then pass "$what"; else fail "$what"; f
 # fresh_prefix NAME: prints the path of a new prefix
 fresh_prefix() {
   local p="$work/$1"
-  "$session" fresh "$TAVIO_WINE_STATE" "$p"
-  prefixes+=("$p")
+  "$session" fresh "$TAVIO_WINE_STATE" "$p" >/dev/null
   echo "$p"
 }
 

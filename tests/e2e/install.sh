@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# A whole silent install of the demo payload, read back with independent tools
+# (lnkinfo, wine reg), then a second install over a running player, then the
+# uninstaller. Arguments: TavioSetup.exe
+source "$(dirname "$0")/lib.sh"
+setup=$1
+
+p=$(fresh_prefix install)
+user=$(id -un)
+home="$p/drive_c/users/$user"
+folder="$(program_files "$p")/Tavio"
+log="$work/started.log"
+export TAVIO_STANDIN_LOG="Z:${log//\//\\}"
+cp "$setup" "$work/TavioSetup[e2e].exe"
+
+set +e; timeout 300 bash -c "$(declare -f in_prefix); in_prefix '$p' '$work/TavioSetup[e2e].exe' /s"; rc=$?; set -e
+check "the silent install ends by itself with exit code 0 (got $rc)" [ "$rc" = 0 ]
+sleep 3 # the player and the plug-in registration run on their own
+
+for file in Tavio.exe UnInstall.exe npmirel.dll 7z.dll; do check "$file is installed" [ -f "$folder/$file" ]; done
+check "Tavio.7z is deleted after extraction" [ ! -e "$folder/Tavio.7z" ]
+
+# Shortcuts, read by lnkinfo.
+link_field() { lnkinfo "$1" 2>/dev/null | awk -F': ' -v k="$2" '$1 ~ k {print $2; exit}'; }
+player_link_ok() {
+  [ "$(link_field "$1" 'Local path')" = 'C:\Program Files\Tavio\Tavio.exe' ] &&
+  [ "$(link_field "$1" 'Working directory')" = 'C:\Program Files\Tavio\' ] &&
+  [ "$(link_field "$1" 'Description')" = '塔维欧' ] &&
+  [ "$(link_field "$1" 'Icon location')" = 'C:\Program Files\Tavio\Tavio.exe' ]
+}
+programs="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/塔维欧"
+check "desktop shortcut: target, working folder, description, icon" player_link_ok "$home/Desktop/塔维欧.lnk"
+check "programs-menu shortcut to the player" player_link_ok "$programs/塔维欧.lnk"
+check "programs-menu shortcut to the uninstaller" \
+  bash -c "[ \"\$(lnkinfo '$programs/卸载塔维欧.lnk' | awk -F': ' '/Local path/{print \$2; exit}')\" = 'C:\\Program Files\\Tavio\\UnInstall.exe' ]"
+quick="$home/AppData/Roaming/Microsoft/Internet Explorer/Quick Launch"
+if [ -d "$quick" ]; then check "quick-launch shortcut" player_link_ok "$quick/塔维欧.lnk"
+else check "no quick-launch folder is created" [ ! -e "$quick" ]; fi
+
+# Registry, read by Wine's reg tool.
+wreg() { in_prefix "$p" reg "$@"; }
+run_line=$(wreg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v tavio | tr -d '\r' | grep REG_SZ)
+check "Run value is quote, path, quote, two blanks, Minimize, blank" \
+  [ "$run_line" = '    tavio    REG_SZ    "C:\Program Files\Tavio\tavio.exe"  Minimize ' ]
+wreg export 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\塔维欧' "Z:${work//\//\\}\\u.reg" /y >/dev/null
+entry=$(iconv -f UTF-16 -t UTF-8 "$work/u.reg" | tr -d '\r')
+has() { grep -qxF -- "$1" <<<"$entry"; }
+check "uninstall entry: DisplayName" has '"DisplayName"="塔维欧"'
+check "uninstall entry: UninstallString with doubled backslashes" has '"UninstallString"="\"C:\\\\Program Files\\\\Tavio\\\\UnInstall.exe\""'
+check "uninstall entry: DisplayIcon" has '"DisplayIcon"="\"C:\\\\Program Files\\\\Tavio\\\\tavio.exe\""'
+check "uninstall entry: DisplayVersion 2.5.0.1024" has '"DisplayVersion"="2.5.0.1024"'
+check "uninstall entry: URLInfoAbout" has '"URLInfoAbout"="https://www.tavio.cn/"'
+check "uninstall entry: URLUpdateInfo" has '"URLUpdateInfo"="https://www.tavio.cn/"'
+check "uninstall entry: seven values" [ "$(grep -c '^"' <<<"$entry")" = 7 ]
+check "the plug-in registered itself" bash -c "$(declare -f in_prefix); in_prefix '$p' reg query 'HKCU\\Software\\MozillaPlugins\\@tavio.cn/npmirel' /v Path >/dev/null 2>&1"
+
+# Channel tag and the player's start.
+check "mirelff.dat holds e2e CR LF" bash -c "[ \"\$(od -An -tx1 '$home/AppData/Roaming/Tavio/mirelff.dat' | tr -d ' \n')\" = 6532650d0a ]"
+check "the player was started once, with Minimize" bash -c "[ \"\$(wc -l < '$log')\" = 1 ] && grep -q '\"C:\\\\Program Files\\\\Tavio\\\\Tavio.exe\" Minimize' '$log'"
+
+# Again, with the player running: it is stopped first and the install goes over it.
+WINEPREFIX=$p wineserver -k 2>/dev/null || true
+rm -f "$log"
+in_prefix "$p" "$folder/Tavio.exe" & player=$!
+sleep 2
+set +e; timeout 300 bash -c "$(declare -f in_prefix); in_prefix '$p' '$work/TavioSetup[e2e].exe' /s"; rc=$?; set -e
+check "the second install ends with 0 (got $rc)" [ "$rc" = 0 ]
+check "the running player was stopped" bash -c "! kill -0 $player 2>/dev/null || { sleep 3; ! kill -0 $player 2>/dev/null; }"
+check "the second install put its files in place" [ -f "$folder/Tavio.exe" ] && [ ! -e "$folder/Tavio.7z" ]
+sleep 3
+
+# The uninstaller leaves nothing of the install behind.
+WINEPREFIX=$p wineserver -k 2>/dev/null || true
+set +e; timeout 120 bash -c "$(declare -f in_prefix); in_prefix '$p' '$folder/UnInstall.exe' /s"; set -e
+WINEPREFIX=$p wineserver -w
+check "uninstall removes the install folder" [ ! -e "$folder" ]
+check "uninstall removes the shortcuts" bash -c "[ ! -e '$home/Desktop/塔维欧.lnk' ] && [ ! -e '$programs' ]"
+check "uninstall removes the Run value" bash -c "$(declare -f in_prefix); ! in_prefix '$p' reg query 'HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run' /v tavio >/dev/null 2>&1"
+check "uninstall removes the uninstall entry" bash -c "$(declare -f in_prefix); ! in_prefix '$p' reg query 'HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\塔维欧' >/dev/null 2>&1"
+check "uninstall removes the plug-in registration" bash -c "$(declare -f in_prefix); ! in_prefix '$p' reg query 'HKCU\\Software\\MozillaPlugins\\@tavio.cn/npmirel' >/dev/null 2>&1"
+check "uninstall removes the channel tag" [ ! -e "$home/AppData/Roaming/Tavio" ]
+
+finish
