@@ -19,13 +19,7 @@ ChildWindow::~ChildWindow()
     if (IsWindow(handle_)) DestroyWindow(handle_);
 }
 
-RECT ChildWindow::Bounds() const
-{
-    RECT r{};
-    GetWindowRect(handle_, &r);
-    MapWindowPoints(nullptr, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
+RECT ChildWindow::Bounds() const { return BoundsInParent(handle_); }
 
 void ChildWindow::SetBounds(int left, int top, int width, int height) { MoveWindow(handle_, left, top, width, height, TRUE); }
 
@@ -38,18 +32,8 @@ void ChildWindow::SetFont(const FontSpec& spec)
 
 bool ChildWindow::SetProperty(const PageProperty& property, PageLoader& loader)
 {
-    const std::string& name = property.Name;
-    if (name == "Bounds") {
-        const RECT r = loader.Rectangle(property);
-        SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
-    } else if (name == "Enabled") {
-        SetEnabled(loader.Boolean(property));
-    } else if (name == "Visible") {
-        SetVisible(loader.Boolean(property));
-    } else if (name == "FontHeight") {
-        SetFont(FontSpec{.Height = loader.Integer(property)});
-    } else {
-        return false;
-    }
+    if (SetPlacementProperty(*this, property, loader)) return true;
+    if (property.Name != "FontHeight") return false;
+    SetFont(FontSpec{.Height = loader.Integer(property)});
     return true;
 }

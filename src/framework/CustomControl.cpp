@@ -10,13 +10,7 @@ CustomControl::CustomControl(Page& parent) : parent_(parent)
     CreateHandle(0, WS_CHILD | WS_VISIBLE | WS_TABSTOP, parent.Handle(), {}, 0, 0, 0, 0);
 }
 
-RECT CustomControl::Bounds() const
-{
-    RECT r{};
-    GetWindowRect(Handle(), &r);
-    MapWindowPoints(nullptr, parent_.Handle(), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
+RECT CustomControl::Bounds() const { return BoundsInParent(Handle()); }
 
 void CustomControl::SetBounds(int left, int top, int width, int height)
 {
@@ -39,15 +33,9 @@ void CustomControl::SetTabStop(bool tabStop)
 
 bool CustomControl::SetProperty(const PageProperty& property, PageLoader& loader)
 {
+    if (SetPlacementProperty(*this, property, loader)) return true;
     const std::string& name = property.Name;
-    if (name == "Bounds") {
-        const RECT r = loader.Rectangle(property);
-        SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
-    } else if (name == "Visible") {
-        SetVisible(loader.Boolean(property));
-    } else if (name == "Enabled") {
-        SetEnabled(loader.Boolean(property));
-    } else if (name == "TabStop") {
+    if (name == "TabStop") {
         SetTabStop(loader.Boolean(property));
     } else if (name == "OnClick") {
         OnClick = loader.Notify(property);

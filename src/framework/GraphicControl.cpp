@@ -51,18 +51,12 @@ void GraphicControl::MouseLeft()
 
 bool GraphicControl::SetProperty(const PageProperty& property, PageLoader& loader)
 {
+    if (SetPlacementProperty(*this, property, loader)) return true;
     const std::string& name = property.Name;
-    if (name == "Bounds") {
-        const RECT r = loader.Rectangle(property);
-        SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
-    } else if (name == "Align") {
+    if (name == "Align") {
         const std::string align = loader.Identifier(property);
         if (align != "client" && align != "none") loader.Fail(property, "Align is client or none");
         SetFillsParent(align == "client");
-    } else if (name == "Visible") {
-        SetVisible(loader.Boolean(property));
-    } else if (name == "Enabled") {
-        SetEnabled(loader.Boolean(property));
     } else if (name == "Cursor") {
         const std::string cursor = loader.Identifier(property);
         if (cursor != "hand" && cursor != "default") loader.Fail(property, "Cursor is hand or default");

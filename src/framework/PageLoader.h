@@ -65,6 +65,23 @@ private:
     std::vector<std::function<void()>> later_;
 };
 
+// Bounds, Visible and Enabled: what every placed control takes from a definition.
+template <typename Control>
+bool SetPlacementProperty(Control& control, const PageProperty& property, PageLoader& loader)
+{
+    if (property.Name == "Bounds") {
+        const RECT r = loader.Rectangle(property);
+        control.SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    } else if (property.Name == "Visible") {
+        control.SetVisible(loader.Boolean(property));
+    } else if (property.Name == "Enabled") {
+        control.SetEnabled(loader.Boolean(property));
+    } else {
+        return false;
+    }
+    return true;
+}
+
 // Reads the definition from the module's resources and streams it into the page.
 void LoadPage(Page& page, std::string_view definitionPath, const ComponentRegistry& registry = StandardComponents(),
               HMODULE module = nullptr);

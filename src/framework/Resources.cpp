@@ -1,8 +1,15 @@
 #include "framework/Resources.h"
 
+#include <algorithm>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "framework/Exception.h"
+#include "framework/FileStream.h"
+#include "framework/FileSystem.h"
+#include "framework/Handles.h"
+#include "framework/SystemError.h"
 #include "framework/WinStrings.h"
 
 std::span<const std::byte> RawResource(HMODULE module, std::string_view name)
@@ -12,4 +19,53 @@ std::span<const std::byte> RawResource(HMODULE module, std::string_view name)
     const void* data = loaded ? LockResource(loaded) : nullptr;
     if (!data) throw Exception("Resource " + std::string(name) + " not found");
     return {static_cast<const std::byte*>(data), SizeofResource(module, info)};
+}
+
+namespace {
+
+// Where the bytes at this address of a loaded image lie in its file, if they do.
+std::optional<uint32_t> FileOffsetOf(HMODULE module, const void* address)
+{
+    const auto* base = reinterpret_cast<const BYTE*>(module);
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    if (dos->e_magic != IMAGE_DOS_SIGNATURE) return std::nullopt;
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    if (nt->Signature != IMAGE_NT_SIGNATURE) return std::nullopt;
+    const auto rva = static_cast<uint32_t>(static_cast<const BYTE*>(address) - base);
+    const IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
+    for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i, ++section)
+        if (rva >= section->VirtualAddress && rva < section->VirtualAddress + section->SizeOfRawData)
+            return rva - section->VirtualAddress + section->PointerToRawData;
+    return std::nullopt;
+}
+
+} // namespace
+
+void SaveResourceToFile(HMODULE module, std::string_view name, std::string_view path)
+{
+    const std::span<const std::byte> bytes = RawResource(module, name);
+    constexpr size_t Chunk = 1 << 20;
+    const std::optional<uint32_t> offset = FileOffsetOf(module, bytes.data());
+    wchar_t modulePath[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(module, modulePath, MAX_PATH);
+    if (bytes.size() <= Chunk || !offset || length == 0 || length == MAX_PATH) {
+        WriteFileBytes(path, bytes);
+        return;
+    }
+    FileHandle source(CreateFileW(modulePath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!source) throw Exception(SystemErrorText(GetLastError()));
+    LARGE_INTEGER at;
+    at.QuadPart = *offset;
+    if (!SetFilePointerEx(source.Get(), at, nullptr, FILE_BEGIN)) throw Exception(SystemErrorText(GetLastError()));
+    TFileStream target(path, TFileStream::Mode::CreateExclusive);
+    std::vector<std::byte> buffer(Chunk);
+    for (size_t left = bytes.size(); left > 0;) {
+        DWORD got = 0;
+        const auto want = static_cast<DWORD>(std::min(left, Chunk));
+        if (!ReadFile(source.Get(), buffer.data(), want, &got, nullptr) || got != want)
+            throw Exception(SystemErrorText(GetLastError()));
+        if (target.Write(buffer.data(), got) != got) throw Exception(SystemErrorText(ERROR_WRITE_FAULT));
+        left -= got;
+    }
 }

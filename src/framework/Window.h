@@ -25,3 +25,6 @@ private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND handle_ = nullptr;
 };
+
+// A child window's rectangle in its parent's client coordinates.
+RECT BoundsInParent(HWND child);

@@ -70,8 +70,12 @@ p=$(fresh_prefix interactive)
 cp "$setup" "$work/setup_JM.exe"
 in_prefix "$p" "$work/setup_JM.exe" & pid=$!
 if id=$(wait_window '塔维欧安装向导' 60); then
-  sleep 1
-  geometry=$(xdotool getwindowgeometry "$id" | awk '/Geometry/{print $2}')
+  for _ in $(seq 50); do
+    geometry=$(xdotool getwindowgeometry "$id" | awk '/Geometry/{print $2}')
+    [ "$geometry" = 588x400 ] && break
+    sleep 0.1
+  done
+  sleep 1 # let it paint before the screenshot
   check "options page is 588x400 (got $geometry)" [ "$geometry" = 588x400 ]
   shots=${TAVIO_SCREENSHOTS:-$TAVIO_WINE_STATE/screenshots}; mkdir -p "$shots"
   import -window root -crop "$(xdotool getwindowgeometry "$id" | awk '/Geometry/{print $2}')+$(xdotool getwindowgeometry "$id" | awk -F'[ ,]+' '/Position/{print $3"+"$4}')" \
