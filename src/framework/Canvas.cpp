@@ -11,12 +11,12 @@ TCanvas::TCanvas(HDC dc) : dc_(dc), saved_(SaveDC(dc))
 
 TCanvas::~TCanvas() { RestoreDC(dc_, saved_); }
 
-void TCanvas::SetFont(const FontSpec& spec)
+void TCanvas::SetFont(const FontSpec& style)
 {
-    GdiObject font = CreateFontFrom(spec);
+    GdiObject font = CreateFontFrom(style);
     SelectObject(dc_, font.Get());
     font_ = std::move(font);
-    fontColor_ = spec.Color;
+    fontColor_ = style.Color;
 }
 
 void TCanvas::SetBrushColor(COLORREF color)

@@ -18,7 +18,7 @@ public:
 
     HDC Handle() const { return dc_; }
 
-    void SetFont(const FontSpec& spec);
+    void SetFont(const FontSpec& style);
     void SetBrushColor(COLORREF color);
     void SetPen(COLORREF color, int width = 1);
 

@@ -23,9 +23,9 @@ RECT ChildWindow::Bounds() const { return BoundsInParent(handle_); }
 
 void ChildWindow::SetBounds(int left, int top, int width, int height) { MoveWindow(handle_, left, top, width, height, TRUE); }
 
-void ChildWindow::SetFont(const FontSpec& spec)
+void ChildWindow::SetFont(const FontSpec& style)
 {
-    GdiObject font = CreateFontFrom(spec);
+    GdiObject font = CreateFontFrom(style);
     SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
     font_ = std::move(font);
 }

@@ -29,7 +29,7 @@ public:
     void SetEnabled(bool enabled) { EnableWindow(handle_, enabled); }
     bool Visible() const { return IsWindowVisible(handle_) != FALSE; }
     void SetVisible(bool visible) { ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE); }
-    void SetFont(const FontSpec& spec);
+    void SetFont(const FontSpec& style);
 
     bool SetProperty(const PageProperty& property, PageLoader& loader) override;
 

@@ -2,17 +2,17 @@
 
 #include "framework/WinStrings.h"
 
-GdiObject CreateFontFrom(const FontSpec& spec)
+GdiObject CreateFontFrom(const FontSpec& style)
 {
     LOGFONTW lf{};
-    lf.lfHeight = -spec.Height;
-    lf.lfWeight = spec.Bold ? FW_BOLD : FW_NORMAL;
-    lf.lfUnderline = spec.Underline;
-    lf.lfItalic = spec.Italic;
-    lf.lfStrikeOut = spec.StrikeOut;
-    lf.lfCharSet = spec.Charset;
+    lf.lfHeight = -style.Height;
+    lf.lfWeight = style.Bold ? FW_BOLD : FW_NORMAL;
+    lf.lfUnderline = style.Underline;
+    lf.lfItalic = style.Italic;
+    lf.lfStrikeOut = style.StrikeOut;
+    lf.lfCharSet = style.Charset;
     lf.lfQuality = CLEARTYPE_QUALITY;
-    const std::wstring name = ToWide(spec.Name);
+    const std::wstring name = ToWide(style.Name);
     wcsncpy(lf.lfFaceName, name.c_str(), LF_FACESIZE - 1);
     return GdiObject(CreateFontIndirectW(&lf));
 }

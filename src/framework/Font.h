@@ -15,4 +15,4 @@ struct FontSpec {
     BYTE Charset = DEFAULT_CHARSET;
 };
 
-GdiObject CreateFontFrom(const FontSpec& spec);
+GdiObject CreateFontFrom(const FontSpec& style);

@@ -3,7 +3,7 @@
 #include "framework/PageLoader.h"
 #include "framework/WinStrings.h"
 
-Label::Label(Page& parent) : GraphicControl(parent), font_(CreateFontFrom(spec_)) {}
+Label::Label(Page& parent) : GraphicControl(parent), font_(CreateFontFrom(style_)) {}
 
 void Label::SetCaption(std::string_view caption)
 {
@@ -12,10 +12,10 @@ void Label::SetCaption(std::string_view caption)
     Invalidate();
 }
 
-void Label::SetFont(const FontSpec& spec)
+void Label::SetFont(const FontSpec& style)
 {
-    spec_ = spec;
-    font_ = CreateFontFrom(spec_);
+    style_ = style;
+    font_ = CreateFontFrom(style_);
     Invalidate();
 }
 
@@ -47,7 +47,7 @@ void Label::Paint(HDC dc)
     }
     HGDIOBJ old = SelectObject(dc, font_.Get());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, spec_.Color);
+    SetTextColor(dc, style_.Color);
     const std::wstring text = ToWide(caption_);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, alignment_ | DT_TOP | DT_NOPREFIX | DT_SINGLELINE);
     SelectObject(dc, old);
@@ -56,7 +56,7 @@ void Label::Paint(HDC dc)
 bool Label::SetProperty(const PageProperty& property, PageLoader& loader)
 {
     const std::string& name = property.Name;
-    FontSpec font = spec_;
+    FontSpec font = style_;
     if (name == "Caption") {
         SetCaption(loader.String(property));
         return true;

@@ -12,8 +12,8 @@ public:
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(std::string_view caption);
-    const FontSpec& Font() const { return spec_; }
-    void SetFont(const FontSpec& spec);
+    const FontSpec& Font() const { return style_; }
+    void SetFont(const FontSpec& style);
     // Transparent by default; an opaque label fills its bounds with the colour.
     void SetOpaque(COLORREF color);
     void SetTransparent();
@@ -26,7 +26,7 @@ public:
 
 private:
     std::string caption_;
-    FontSpec spec_;
+    FontSpec style_;
     GdiObject font_;
     bool transparent_ = true;
     COLORREF color_ = 0;

@@ -14,12 +14,12 @@ void FillColor(HDC dc, const RECT& r, COLORREF color)
     FillRect(dc, &r, static_cast<HBRUSH>(brush.Get()));
 }
 
-void Text(HDC dc, RECT r, std::string_view text, const FontSpec& spec, UINT format)
+void Text(HDC dc, RECT r, std::string_view text, const FontSpec& style, UINT format)
 {
-    GdiObject font = CreateFontFrom(spec);
+    GdiObject font = CreateFontFrom(style);
     HGDIOBJ old = SelectObject(dc, font.Get());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, spec.Color);
+    SetTextColor(dc, style.Color);
     const std::wstring wide = ToWide(text);
     DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, format | DT_NOPREFIX | DT_SINGLELINE);
     SelectObject(dc, old);
