@@ -33,19 +33,12 @@ void CustomControl::SetTabStop(bool tabStop)
 
 bool CustomControl::SetProperty(const PageProperty& property, PageLoader& loader)
 {
-    if (SetPlacementProperty(*this, property, loader)) return true;
-    const std::string& name = property.Name;
-    if (name == "TabStop") {
-        SetTabStop(loader.Boolean(property));
-    } else if (name == "OnClick") {
-        OnClick = loader.Notify(property);
-    } else if (name == "OnMouseEnter") {
-        OnMouseEnter = loader.Notify(property);
-    } else if (name == "OnMouseLeave") {
-        OnMouseLeave = loader.Notify(property);
-    } else {
-        return false;
-    }
+    if (SetPlacementProperty(*this, property, loader) ||
+        SetNotifyProperty(property, loader,
+                          {{"OnClick", &OnClick}, {"OnMouseEnter", &OnMouseEnter}, {"OnMouseLeave", &OnMouseLeave}}))
+        return true;
+    if (property.Name != "TabStop") return false;
+    SetTabStop(loader.Boolean(property));
     return true;
 }
 

@@ -51,7 +51,10 @@ void GraphicControl::MouseLeft()
 
 bool GraphicControl::SetProperty(const PageProperty& property, PageLoader& loader)
 {
-    if (SetPlacementProperty(*this, property, loader)) return true;
+    if (SetPlacementProperty(*this, property, loader) ||
+        SetNotifyProperty(property, loader,
+                          {{"OnClick", &OnClick}, {"OnMouseEnter", &OnMouseEnter}, {"OnMouseLeave", &OnMouseLeave}}))
+        return true;
     const std::string& name = property.Name;
     if (name == "Align") {
         const std::string align = loader.Identifier(property);
@@ -61,12 +64,6 @@ bool GraphicControl::SetProperty(const PageProperty& property, PageLoader& loade
         const std::string cursor = loader.Identifier(property);
         if (cursor != "hand" && cursor != "default") loader.Fail(property, "Cursor is hand or default");
         HandCursor = cursor == "hand";
-    } else if (name == "OnClick") {
-        OnClick = loader.Notify(property);
-    } else if (name == "OnMouseEnter") {
-        OnMouseEnter = loader.Notify(property);
-    } else if (name == "OnMouseLeave") {
-        OnMouseLeave = loader.Notify(property);
     } else if (name == "OnMouseDown") {
         OnMouseDown = loader.Mouse(property);
     } else if (name == "OnMouseUp") {

@@ -153,6 +153,17 @@ void PageLoader::Load()
     if (page_.OnCreate) page_.OnCreate();
 }
 
+bool SetNotifyProperty(const PageProperty& property, PageLoader& loader,
+                       std::initializer_list<std::pair<std::string_view, NotifyEvent*>> events)
+{
+    for (const auto& [name, event] : events)
+        if (property.Name == name) {
+            *event = loader.Notify(property);
+            return true;
+        }
+    return false;
+}
+
 void LoadPage(Page& page, std::string_view definitionPath, const ComponentRegistry& registry, HMODULE module)
 {
     if (!module) module = GetModuleHandleW(nullptr);

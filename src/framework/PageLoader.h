@@ -1,6 +1,8 @@
 #pragma once
 #include <cstddef>
 #include <functional>
+#include <initializer_list>
+#include <utility>
 #include <map>
 #include <memory>
 #include <string>
@@ -81,6 +83,11 @@ bool SetPlacementProperty(Control& control, const PageProperty& property, PageLo
     }
     return true;
 }
+
+// Binds a handler property to the event member it names; false when the property is
+// none of the given events.
+bool SetNotifyProperty(const PageProperty& property, PageLoader& loader,
+                       std::initializer_list<std::pair<std::string_view, NotifyEvent*>> events);
 
 // Reads the definition from the module's resources and streams it into the page.
 void LoadPage(Page& page, std::string_view definitionPath, const ComponentRegistry& registry = StandardComponents(),
