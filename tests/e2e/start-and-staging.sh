@@ -65,6 +65,24 @@ check "stub run ends after the message (exit $rc)" [ "$rc" = 0 ]
 check "stub run made the folder and staged nothing" \
   bash -c "[ -d '$(program_files "$p")/Tavio' ] && [ -z \"\$(ls -A '$(program_files "$p")/Tavio')\" ]"
 
+# A damaged archive stops the sequence: the error is shown, then the silent run ends.
+p=$(fresh_prefix damaged)
+mkdir -p "$(program_files "$p")/Tavio"
+head -c 4000 /dev/urandom >"$(program_files "$p")/Tavio/Tavio.7z"
+cp "$library" "$(program_files "$p")/Tavio/7z.dll"
+in_prefix "$p" "$stub" /s & pid=$!
+if id=$(wait_window '塔维欧安装向导' 60); then
+  pass "a damaged archive is reported in silent mode"
+  xdotool windowfocus --sync "$id" 2>/dev/null || true
+  xdotool key --window "$id" Return 2>/dev/null || true
+  xdotool key Return 2>/dev/null || true
+else
+  fail "no message for the damaged archive"
+fi
+rc=$(wait_exit "$pid" 30)
+check "the silent run ends after reporting the damaged archive (exit $rc)" [ "$rc" = 0 ]
+check "nothing is unpacked from a damaged archive" [ ! -e "$(program_files "$p")/Tavio/Tavio.exe" ]
+
 # Upper-case JM is interactive: the options page waits; its close mark ends the run.
 p=$(fresh_prefix interactive)
 cp "$setup" "$work/setup_JM.exe"
