@@ -43,6 +43,15 @@ wait_window() {
   return 1
 }
 
+# answer_message: waits for the installer's message box and presses Return on it
+answer_message() {
+  local id
+  id=$(wait_window '塔维欧安装向导' 60) || return 1
+  xdotool windowfocus --sync "$id" 2>/dev/null || true
+  xdotool key --window "$id" Return 2>/dev/null || true
+  xdotool key Return 2>/dev/null || true
+}
+
 # wait_exit PID SECONDS: waits for a background job, prints its exit code (124 on timeout)
 wait_exit() {
   local pid=$1
