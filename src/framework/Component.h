@@ -1,7 +1,9 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/PageDefinition.h"
 
@@ -10,15 +12,43 @@ class PageLoader;
 // Anything a page definition can create: controls, timers, non-visual parts.
 class TComponent {
 public:
-    virtual ~TComponent() = default;
+    TComponent() = default;
+    TComponent(const TComponent&) = delete;
+    TComponent& operator=(const TComponent&) = delete;
+    // Tells every component linked by FreeNotification that this one is going.
+    virtual ~TComponent();
 
     std::string Name;
+
+    // Being read from a definition; being edited by a designer (never at run time;
+    // tools that build data set it).
+    enum State : uint32_t { Loading = 1, Designing = 2 };
+    uint32_t ComponentState = 0;
+    bool IsLoading() const { return (ComponentState & Loading) != 0; }
+    bool IsDesigning() const { return (ComponentState & Designing) != 0; }
 
     // Sets one property of a definition; false when the class has no such property.
     // Values of the wrong kind, unknown handlers and missing files raise through the
     // loader, which names the page, line and word.
-    virtual bool SetProperty(const PageProperty& property, PageLoader& loader) = 0;
+    virtual bool SetProperty(const PageProperty& property, PageLoader& loader);
+
+    // Links two components so each hears through Notification when the other is
+    // destroyed: components that refer to others drop the reference then.
+    void FreeNotification(TComponent& other);
+    void RemoveFreeNotification(TComponent& other);
+
+protected:
+    virtual void Notification(TComponent& removed) { (void)removed; }
+
+private:
+    std::vector<TComponent*> linked_;
 };
+
+// Components that change what every form shows announce it to all forms; the Windows
+// build installs a hook that sends the announcement to the pages as a window message.
+using BroadcastHook = std::function<void(TComponent& sender, unsigned message)>;
+void SetBroadcastHook(BroadcastHook hook);
+void Broadcast(TComponent& sender, unsigned message);
 
 // Event handler kinds a page offers to its definition.
 using NotifyEvent = std::function<void()>;

@@ -59,6 +59,12 @@ std::optional<int32_t> ParseInteger(std::string_view text)
     return static_cast<int32_t>(value);
 }
 
+int32_t StrToInt(std::string_view text)
+{
+    if (const auto value = ParseInteger(text)) return *value;
+    throw EConvertError("'" + std::string(text) + "' is not a valid integer value");
+}
+
 void TMemIniFile::SetText(std::string_view text)
 {
     sections_.clear();

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/Exception.h"
+
 // An INI text held in memory. Lines are trimmed; empty lines and ";" lines are
 // skipped; "[name]" opens a section; other lines split at their first "=" into a
 // trimmed key and value (a line without "=" is kept but is no key). Lines before the
@@ -54,3 +56,9 @@ private:
 
 // The integer syntax of INI values and skin definitions.
 std::optional<int32_t> ParseInteger(std::string_view text);
+
+// A conversion that must succeed: "'<text>' is not a valid integer value" otherwise.
+class EConvertError : public Exception {
+    using Exception::Exception;
+};
+int32_t StrToInt(std::string_view text);

@@ -13,6 +13,47 @@ int64_t TStream::Size()
     return size;
 }
 
+void TStream::ReadBuffer(void* data, size_t size)
+{
+    if (size != 0 && Read(data, size) != size) throw Exception("Stream read error");
+}
+
+void TStream::WriteBuffer(const void* data, size_t size)
+{
+    if (size != 0 && Write(data, size) != size) throw Exception("Stream write error");
+}
+
+int64_t TStream::CopyFrom(TStream& source, int64_t count)
+{
+    if (count == 0) {
+        source.SetPosition(0);
+        count = source.Size();
+    }
+    std::byte buffer[65536];
+    for (int64_t left = count; left > 0;) {
+        const size_t step = static_cast<size_t>(std::min<int64_t>(left, sizeof buffer));
+        source.ReadBuffer(buffer, step);
+        WriteBuffer(buffer, step);
+        left -= static_cast<int64_t>(step);
+    }
+    return count;
+}
+
+int32_t ReadInt32(TStream& stream)
+{
+    uint8_t b[4];
+    stream.ReadBuffer(b, 4);
+    return static_cast<int32_t>(b[0] | b[1] << 8 | b[2] << 16 | static_cast<uint32_t>(b[3]) << 24);
+}
+
+void WriteInt32(TStream& stream, int32_t value)
+{
+    const auto v = static_cast<uint32_t>(value);
+    const uint8_t b[4] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v >> 16),
+                          static_cast<uint8_t>(v >> 24)};
+    stream.WriteBuffer(b, 4);
+}
+
 size_t TMemoryStream::Read(void* data, size_t size)
 {
     if (position_ >= Size()) return 0;

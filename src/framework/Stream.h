@@ -16,10 +16,21 @@ public:
     virtual int64_t Seek(int64_t offset, uint32_t origin) = 0;
     virtual void SetSize(int64_t size) = 0;
 
+    // Exactly size bytes or Exception "Stream read error" / "Stream write error".
+    void ReadBuffer(void* data, size_t size);
+    void WriteBuffer(const void* data, size_t size);
+    // Copies count bytes from source's current position; count 0 copies the whole
+    // source from its start.
+    int64_t CopyFrom(TStream& source, int64_t count);
+
     int64_t Position() { return Seek(0, FromCurrent); }
     void SetPosition(int64_t position) { Seek(position, FromBeginning); }
     virtual int64_t Size();
 };
+
+// Little-endian signed 32-bit integers, as stored files hold them.
+int32_t ReadInt32(TStream& stream);
+void WriteInt32(TStream& stream, int32_t value);
 
 // A stream over a growable block of memory.
 class TMemoryStream : public TStream {
