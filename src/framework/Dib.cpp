@@ -77,7 +77,13 @@ TDib TDib::FromBmp(std::span<const std::byte> file)
     if (width <= 0 || height == 0 || width > MaxSide || height > MaxSide || height < -MaxSide)
         Invalid("size out of range");
     const bool topDown = height < 0;
-    TDib dib(width, topDown ? -height : height, bits);
+    const int rows = topDown ? -height : height;
+    // Check the pixel data is there before allocating what the header claims.
+    const uint64_t stride = (static_cast<uint64_t>(width) * bits + 31) / 32 * 4;
+    const uint64_t dataSize = stride * static_cast<uint64_t>(rows);
+    if (offset < FileHeaderSize + infoSize || offset > file.size() || file.size() - offset < dataSize)
+        Invalid("pixel data beyond the file");
+    TDib dib(width, rows, bits);
 
     if (bits <= 8) {
         const uint32_t maxColors = 1u << bits;
@@ -88,9 +94,6 @@ TDib TDib::FromBmp(std::span<const std::byte> file)
         dib.Palette.resize(colors);
         std::memcpy(dib.Palette.data(), file.data() + at, colors * 4);
     }
-    const size_t dataSize = dib.Stride() * static_cast<size_t>(dib.height_);
-    if (offset < FileHeaderSize + infoSize || offset > file.size() || file.size() - offset < dataSize)
-        Invalid("pixel data beyond the file");
     for (int y = 0; y < dib.height_; ++y) {
         const int source = topDown ? y : dib.height_ - 1 - y;
         std::memcpy(dib.Row(y).data(), file.data() + offset + source * dib.Stride(), dib.Stride());

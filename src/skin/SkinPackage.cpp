@@ -28,17 +28,18 @@ void WriteFlaggedBitmap(TStream& stream, const TDib& bitmap)
 
 TDib ReadBitmapFile(TStream& stream)
 {
-    std::vector<std::byte> file(BitmapFileHeaderSize);
-    stream.ReadBuffer(file.data(), file.size());
+    std::byte header[BitmapFileHeaderSize];
+    stream.ReadBuffer(header, sizeof header);
     uint32_t size;
-    std::memcpy(&size, file.data() + 2, 4); // little-endian on every target we build
+    std::memcpy(&size, header + 2, 4); // little-endian on every target we build
     // The length is taken from the header: check it against what is there before
     // allocating anything.
     const int64_t left = stream.Size() - stream.Position();
     if (size < BitmapFileHeaderSize || static_cast<int64_t>(size - BitmapFileHeaderSize) > left)
         throw Exception("Invalid bitmap: file size " + std::to_string(size) + " beyond the data");
-    file.resize(size);
-    stream.ReadBuffer(file.data() + BitmapFileHeaderSize, size - BitmapFileHeaderSize);
+    std::vector<std::byte> file(size);
+    std::memcpy(file.data(), header, sizeof header);
+    stream.ReadBuffer(file.data() + sizeof header, size - sizeof header);
     return TDib::FromBmp(file);
 }
 
