@@ -23,10 +23,24 @@ void Application::Initialize()
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
     CreateHandle(0, WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                  nullptr, title_, x, y, 0, 0);
+    SetBroadcastHook([this](TComponent& sender, unsigned message) { BroadcastToPages(sender, message); });
+}
+
+void Application::BroadcastToPages(TComponent& sender, unsigned message)
+{
+    const auto wParam = reinterpret_cast<WPARAM>(&sender);
+    constexpr LPARAM lParam = 1000;
+    Page* owner = nullptr;
+    for (const auto& page : pages_)
+        if (page->Owns(sender)) owner = page.get();
+    if (owner) SendMessageW(owner->Handle(), message, wParam, lParam);
+    for (const auto& page : pages_)
+        if (page.get() != owner) SendMessageW(page->Handle(), message, wParam, lParam);
 }
 
 void Application::Finalize()
 {
+    SetBroadcastHook(nullptr);
     while (!pages_.empty()) pages_.pop_back(); // newest first: later pages may point at earlier ones
     mainPage_ = activePage_ = nullptr;
     DestroyHandle();

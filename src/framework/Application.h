@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/Component.h"
 #include "framework/Window.h"
 
 class Page;
@@ -49,6 +50,11 @@ public:
     bool Terminated() const { return terminated_; }
     // Handles every pending message once, without waiting.
     void ProcessMessages();
+
+    // Sends a component's announcement to every page as a window message (wParam the
+    // sender, lParam 1000): the page that owns the sender first, then the others in
+    // the order they were made. Installed as the framework's broadcast hook.
+    void BroadcastToPages(TComponent& sender, unsigned message);
 
     // Minimises the whole application: every page goes with the top-level window.
     void Minimize();

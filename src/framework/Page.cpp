@@ -100,6 +100,11 @@ const MouseEvent* Page::FindMouseHandler(std::string_view name) const
     return it == mouseHandlers_.end() ? nullptr : &it->second;
 }
 
+bool Page::Owns(const TComponent& component) const
+{
+    return std::ranges::any_of(components_, [&](const auto& owned) { return owned.get() == &component; });
+}
+
 TComponent* Page::FindComponent(std::string_view name) const
 {
     for (const auto& component : components_)

@@ -63,6 +63,7 @@ public:
     // Components made by a definition.
     void Adopt(std::unique_ptr<TComponent> component) { components_.push_back(std::move(component)); }
     TComponent* FindComponent(std::string_view name) const;
+    bool Owns(const TComponent& component) const;
     template <typename T>
     T& Get(std::string_view name) const
     {
