@@ -83,7 +83,17 @@ TDib TDib::FromBmp(std::span<const std::byte> file)
     const uint64_t dataSize = stride * static_cast<uint64_t>(rows);
     if (offset < FileHeaderSize + infoSize || offset > file.size() || file.size() - offset < dataSize)
         Invalid("pixel data beyond the file");
-    TDib dib(width, rows, bits);
+    TDib dib;
+    dib.width_ = width;
+    dib.height_ = rows;
+    dib.bits_ = bits;
+    // Rows are appended as they are copied: no zero fill of a buffer about to be overwritten.
+    dib.pixels_.reserve(static_cast<size_t>(dataSize));
+    for (int y = 0; y < rows; ++y) {
+        const auto* row = reinterpret_cast<const uint8_t*>(file.data()) + offset +
+                          static_cast<size_t>(topDown ? y : rows - 1 - y) * stride;
+        dib.pixels_.insert(dib.pixels_.end(), row, row + stride);
+    }
 
     if (bits <= 8) {
         const uint32_t maxColors = 1u << bits;
@@ -93,10 +103,6 @@ TDib TDib::FromBmp(std::span<const std::byte> file)
         if (at + colors * 4 > file.size()) Invalid("colour table beyond the file");
         dib.Palette.resize(colors);
         std::memcpy(dib.Palette.data(), file.data() + at, colors * 4);
-    }
-    for (int y = 0; y < dib.height_; ++y) {
-        const int source = topDown ? y : dib.height_ - 1 - y;
-        std::memcpy(dib.Row(y).data(), file.data() + offset + source * dib.Stride(), dib.Stride());
     }
     return dib;
 }

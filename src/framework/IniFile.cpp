@@ -9,18 +9,29 @@ namespace {
 
 std::string_view Trim(std::string_view text)
 {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
 }
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
 bool SameText(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-               return lower(x) == lower(y);
-           });
+    if (a.size() != b.size()) return false;
+    if (a == b) return true; // names are mostly written as they are looked up
+    return std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+// A cheap fingerprint of a name, blind to letter case: its length and four of its
+// letters. Equal names always match; different ones rarely do, and SameText decides.
+uint32_t NameHash(std::string_view name)
+{
+    if (name.empty()) return 0;
+    const auto at = [&](size_t i) { return static_cast<uint32_t>(static_cast<uint8_t>(Lower(name[i]))); };
+    const size_t n = name.size();
+    return (static_cast<uint32_t>(n) * 0x9E3779B1u) ^ at(0) ^ at(n / 2) << 8 ^ at(n - 1) << 16 ^ at(n * 3 / 4) << 24;
 }
 
 } // namespace
@@ -68,23 +79,34 @@ int32_t StrToInt(std::string_view text)
 void TMemIniFile::SetText(std::string_view text)
 {
     sections_.clear();
-    TStringList lines;
-    lines.SetText(text);
+    store_.clear();
+    lastSection_ = nullptr;
+    text = Keep(text);
     Section* current = nullptr;
-    for (const std::string& raw : lines.Lines) {
+    ForEachLine(text, [&](std::string_view raw) {
         const std::string_view line = Trim(raw);
-        if (line.empty() || line[0] == ';') continue;
+        if (line.empty() || line[0] == ';') return;
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             current = &FindOrAdd(Trim(line.substr(1, line.size() - 2)));
-            continue;
+            return;
         }
-        if (!current) continue;
+        if (!current) return;
         const size_t equals = line.find('=');
-        if (equals == std::string_view::npos)
-            current->Lines.push_back({{}, std::string(line), false});
-        else
-            current->Lines.push_back({std::string(Trim(line.substr(0, equals))),
-                                      std::string(Trim(line.substr(equals + 1))), true});
+        if (equals == std::string_view::npos) {
+            current->Lines.push_back({{}, line, false, 0});
+        } else {
+            const std::string_view key = Trim(line.substr(0, equals));
+            current->Lines.push_back({key, Trim(line.substr(equals + 1)), true, NameHash(key)});
+        }
+    });
+    for (Section& section : sections_) {
+        const std::vector<Line>& lines = section.Lines;
+        for (size_t i = 0; i < lines.size() && !section.MayRepeatKeys; ++i)
+            for (size_t j = i + 1; j < lines.size(); ++j)
+                if (lines[i].IsKey && lines[j].IsKey && lines[i].Hash == lines[j].Hash) {
+                    section.MayRepeatKeys = true;
+                    break;
+                }
     }
 }
 
@@ -92,8 +114,9 @@ std::string TMemIniFile::Text() const
 {
     TStringList out;
     for (const Section& section : sections_) {
-        out.Add("[" + section.Name + "]");
-        for (const Line& line : section.Lines) out.Add(line.IsKey ? line.Key + "=" + line.Value : line.Value);
+        out.Add("[" + std::string(section.Name) + "]");
+        for (const Line& line : section.Lines)
+            out.Add(line.IsKey ? std::string(line.Key) + "=" + std::string(line.Value) : std::string(line.Value));
         out.Add("");
     }
     return out.Text();
@@ -101,15 +124,19 @@ std::string TMemIniFile::Text() const
 
 const TMemIniFile::Section* TMemIniFile::Find(std::string_view name) const
 {
+    // Readers take a section's keys one after another: remember the last one found.
+    if (lastSection_ && SameText(lastSection_->Name, name)) return lastSection_;
+    const uint32_t hash = NameHash(name);
     for (const Section& section : sections_)
-        if (SameText(section.Name, name)) return &section;
+        if (section.Hash == hash && SameText(section.Name, name)) return lastSection_ = &section;
     return nullptr;
 }
 
 TMemIniFile::Section& TMemIniFile::FindOrAdd(std::string_view name)
 {
     if (const Section* found = Find(name)) return const_cast<Section&>(*found);
-    sections_.push_back({std::string(name), {}});
+    sections_.push_back({Keep(name), {}, NameHash(name)});
+    lastSection_ = nullptr; // the vector may have moved
     return sections_.back();
 }
 
@@ -117,8 +144,16 @@ const TMemIniFile::Line* TMemIniFile::FindKey(std::string_view section, std::str
 {
     const Section* found = Find(section);
     if (!found) return nullptr;
-    for (const Line& line : found->Lines)
-        if (line.IsKey && SameText(line.Key, key)) return &line;
+    const uint32_t hash = NameHash(key);
+    const std::vector<Line>& lines = found->Lines;
+    const size_t start = found->MayRepeatKeys || found->NextLine >= lines.size() ? 0 : found->NextLine;
+    for (size_t n = 0, i = start; n < lines.size(); ++n, i = i + 1 == lines.size() ? 0 : i + 1) {
+        const Line& line = lines[i];
+        if (line.IsKey && line.Hash == hash && SameText(line.Key, key)) {
+            found->NextLine = i + 1;
+            return &line;
+        }
+    }
     return nullptr;
 }
 
@@ -132,7 +167,7 @@ bool TMemIniFile::ValueExists(std::string_view section, std::string_view key) co
 std::vector<std::string> TMemIniFile::SectionNames() const
 {
     std::vector<std::string> names;
-    for (const Section& section : sections_) names.push_back(section.Name);
+    for (const Section& section : sections_) names.emplace_back(section.Name);
     return names;
 }
 
@@ -141,14 +176,14 @@ std::vector<std::string> TMemIniFile::SectionKeys(std::string_view section) cons
     std::vector<std::string> keys;
     if (const Section* found = Find(section))
         for (const Line& line : found->Lines)
-            if (line.IsKey) keys.push_back(line.Key);
+            if (line.IsKey) keys.emplace_back(line.Key);
     return keys;
 }
 
 std::string TMemIniFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const
 {
     const Line* line = FindKey(section, key);
-    return line ? line->Value : std::string(fallback);
+    return std::string(line ? line->Value : fallback);
 }
 
 int32_t TMemIniFile::ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const
@@ -170,10 +205,10 @@ void TMemIniFile::WriteString(std::string_view section, std::string_view key, st
     Section& target = FindOrAdd(section);
     for (Line& line : target.Lines)
         if (line.IsKey && SameText(line.Key, key)) {
-            line.Value = value;
+            line.Value = Keep(value);
             return;
         }
-    target.Lines.push_back({std::string(key), std::string(value), true});
+    target.Lines.push_back({Keep(key), Keep(value), true, NameHash(key)});
 }
 
 void TMemIniFile::WriteInteger(std::string_view section, std::string_view key, int32_t value)
@@ -189,4 +224,5 @@ void TMemIniFile::WriteBool(std::string_view section, std::string_view key, bool
 void TMemIniFile::EraseSection(std::string_view section)
 {
     std::erase_if(sections_, [&](const Section& s) { return SameText(s.Name, section); });
+    lastSection_ = nullptr;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,12 @@ class TMemIniFile {
 public:
     TMemIniFile() = default;
     explicit TMemIniFile(std::string_view text) { SetText(text); }
+    TMemIniFile(const TMemIniFile& other) { SetText(other.Text()); }
+    TMemIniFile& operator=(const TMemIniFile& other)
+    {
+        if (this != &other) SetText(other.Text());
+        return *this;
+    }
 
     void SetText(std::string_view text);
     std::string Text() const; // sections and their lines, CR LF separated
@@ -38,20 +45,32 @@ public:
     void EraseSection(std::string_view section);
 
 private:
+    // Names carry a hash of their lower-case form, so a lookup compares numbers first.
+    // Names and values are views into store_, which holds the text once and every
+    // string written since: reading a definition allocates nothing per line.
     struct Line {
-        std::string Key;   // empty for a line without "="
-        std::string Value; // the value, or the whole line when it is no key
+        std::string_view Key;   // empty for a line without "="
+        std::string_view Value; // the value, or the whole line when it is no key
         bool IsKey;
+        uint32_t Hash;
     };
     struct Section {
-        std::string Name;
+        std::string_view Name;
         std::vector<Line> Lines;
+        uint32_t Hash;
+        // Readers take keys roughly in file order: a search starts after the last
+        // key found, unless a repeated key makes "the first one" matter.
+        bool MayRepeatKeys = false;
+        mutable size_t NextLine = 0;
     };
     const Section* Find(std::string_view name) const;
     Section& FindOrAdd(std::string_view name);
     const Line* FindKey(std::string_view section, std::string_view key) const;
+    std::string_view Keep(std::string_view text) { return store_.emplace_back(text); }
 
+    std::deque<std::string> store_;
     std::vector<Section> sections_;
+    mutable const Section* lastSection_ = nullptr;
 };
 
 // The integer syntax of INI values and skin definitions.

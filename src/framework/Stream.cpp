@@ -67,8 +67,13 @@ size_t TMemoryStream::Write(const void* data, size_t size)
 {
     if (size == 0) return 0;
     const auto end = static_cast<size_t>(position_) + size;
-    if (end > bytes_.size()) bytes_.resize(end);
-    std::memcpy(bytes_.data() + position_, data, size);
+    const auto* source = static_cast<const std::byte*>(data);
+    if (static_cast<size_t>(position_) == bytes_.size()) {
+        bytes_.insert(bytes_.end(), source, source + size); // appending: no zero fill first
+    } else {
+        if (end > bytes_.size()) bytes_.resize(end);
+        std::memcpy(bytes_.data() + position_, data, size);
+    }
     position_ = static_cast<int64_t>(end);
     return size;
 }

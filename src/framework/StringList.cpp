@@ -3,16 +3,7 @@
 void TStringList::SetText(std::string_view text)
 {
     Lines.clear();
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            Lines.emplace_back(text.substr(start));
-            break;
-        }
-        Lines.emplace_back(text.substr(start, end - start));
-        start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
-    }
+    ForEachLine(text, [this](std::string_view line) { Lines.emplace_back(line); });
 }
 
 std::string TStringList::Text() const

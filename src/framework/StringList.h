@@ -3,6 +3,21 @@
 #include <string_view>
 #include <vector>
 
+// Calls f with each line of text, split at CR, LF or CR LF.
+template <typename F>
+void ForEachLine(std::string_view text, F&& f)
+{
+    size_t start = 0;
+    const size_t size = text.size();
+    while (start < size) {
+        size_t end = start;
+        while (end < size && text[end] != '\r' && text[end] != '\n') ++end;
+        f(text.substr(start, end - start));
+        if (end == size) break;
+        start = end + (text[end] == '\r' && end + 1 < size && text[end + 1] == '\n' ? 2 : 1);
+    }
+}
+
 // Lines of text: read from text split at CR, LF or CR LF; written with CR LF after
 // every line.
 class TStringList {

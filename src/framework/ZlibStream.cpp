@@ -2,6 +2,8 @@
 
 #include <zlib.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int LevelTable[] = {Z_NO_COMPRESSION, Z_BEST_SPEED, Z_DEFAULT_COMPRESSION, Z_BEST_COMPRESSION};
@@ -167,4 +169,31 @@ int64_t TDecompressionStream::Seek(int64_t offset, uint32_t origin)
         left -= static_cast<int64_t>(got);
     }
     return static_cast<int64_t>(z_->stream.total_out);
+}
+
+ByteBuffer InflateAll(std::span<const std::byte> compressed)
+{
+    z_stream z{};
+    CheckDecompress(inflateInit(&z));
+    struct End {
+        z_stream& z;
+        ~End() { inflateEnd(&z); }
+    } end{z};
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<std::byte*>(compressed.data()));
+    z.avail_in = static_cast<uInt>(compressed.size());
+    // Skin packages inflate to about seventeen times their size; guess above that.
+    ByteBuffer out(std::max<size_t>(compressed.size() * 32, 65536));
+    for (;;) {
+        z.next_out = reinterpret_cast<Bytef*>(out.data() + z.total_out);
+        z.avail_out = static_cast<uInt>(out.size() - z.total_out);
+        const int result = inflate(&z, Z_FINISH);
+        if (result == Z_STREAM_END) break;
+        // Z_BUF_ERROR with input left means the output was full; without, the data
+        // ended early.
+        if (result != Z_OK && !(result == Z_BUF_ERROR && z.avail_out == 0)) throw EDecompressionError("compression error");
+        if (z.avail_out != 0) throw EDecompressionError("compression error");
+        out.resize(out.size() * 2);
+    }
+    out.resize(z.total_out);
+    return out;
 }

@@ -2,6 +2,8 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
+#include <vector>
 
 #include "framework/Exception.h"
 #include "framework/Stream.h"
@@ -75,3 +77,23 @@ private:
     void Restart();
     bool ended_ = false;
 };
+
+// Bytes whose storage is not zeroed when it grows: for buffers written right away.
+template <typename T>
+struct UninitializedAllocator : std::allocator<T> {
+    template <typename U>
+    struct rebind {
+        using other = UninitializedAllocator<U>;
+    };
+    template <typename U>
+    void construct(U* p) noexcept
+    {
+        ::new (static_cast<void*>(p)) U;
+    }
+};
+using ByteBuffer = std::vector<std::byte, UninitializedAllocator<std::byte>>;
+
+// Inflates a whole zlib stream held in memory in one go, so zlib writes straight into
+// the result instead of through its window. Damaged or cut-off data raises
+// EDecompressionError "compression error".
+ByteBuffer InflateAll(std::span<const std::byte> compressed);

@@ -61,13 +61,12 @@ void TbsCompressedStoredSkin::SetCompressedData(std::span<const std::byte> bytes
     data_.SetPosition(0);
 }
 
-void TbsCompressedStoredSkin::DecompressTo(TStream& target)
+ByteBuffer TbsCompressedStoredSkin::Decompress() const { return InflateAll(data_.Bytes()); }
+
+void TbsCompressedStoredSkin::DecompressTo(TStream& target) const
 {
-    data_.SetPosition(0);
-    TDecompressionStream inflater(data_);
-    std::byte block[4096];
-    while (const size_t count = inflater.Read(block, sizeof block)) target.WriteBuffer(block, count);
-    if (!inflater.Ended()) throw EDecompressionError("compression error");
+    const ByteBuffer inflated = Decompress();
+    target.WriteBuffer(inflated.data(), inflated.size());
 }
 
 void TbsCompressedStoredSkin::LoadFramed(TStream& stream)

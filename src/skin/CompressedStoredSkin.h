@@ -7,6 +7,7 @@
 
 #include "framework/Component.h"
 #include "framework/Stream.h"
+#include "framework/ZlibStream.h"
 
 // One skin package, held compressed (a zlib stream at level 9) inside a form's
 // definition and inflated when a skin data component loads it. The bytes never
@@ -27,9 +28,10 @@ public:
     void SetCompressedData(std::span<const std::byte> bytes);
 
     bool IsEmpty() const { return data_.Bytes().empty(); }
-    // Inflates the whole package into target at its position. Damaged or cut-off
-    // data raises EDecompressionError "compression error".
-    void DecompressTo(TStream& target);
+    // Inflates the whole package into target at its position, or into memory.
+    // Damaged or cut-off data raises EDecompressionError "compression error".
+    void DecompressTo(TStream& target) const;
+    ByteBuffer Decompress() const;
 
     // The framed form: version 3, the length, the compressed bytes. A version above 3
     // leaves the data empty.

@@ -122,11 +122,8 @@ void TbsSkinData::LoadCompressedStoredSkin(TbsCompressedStoredSkin& skin)
     PictureName.clear();
     MaskPictureName.clear();
 
-    TMemoryStream inflated;
-    skin.DecompressTo(inflated);
-    inflated.SetPosition(0);
     SkinPackage package;
-    if (!ReadSkinPackage(inflated, package)) return;
+    if (!ReadSkinPackage(skin.Decompress(), package)) return;
     Picture = std::move(package.Picture);
     InactivePicture = std::move(package.InactivePicture);
     MaskPicture = std::move(package.MaskPicture);

@@ -57,6 +57,13 @@ private:
 
 void FontKeys(SkinKeys& keys, TbsFontGroup& font, std::string_view prefix)
 {
+    if (prefix.empty()) {
+        keys.String("fontname", font.Name, "Arial");
+        keys.Integer("fontheight", font.Height, 14);
+        keys.FontStyle("fontstyle", font.Style);
+        keys.Integer("fontcolor", font.Color, 0);
+        return;
+    }
     const std::string p(prefix);
     keys.String(p + "fontname", font.Name, "Arial");
     keys.Integer(p + "fontheight", font.Height, 14);

@@ -1,6 +1,8 @@
 #include "skin/SkinPackage.h"
 
+#include <algorithm>
 #include <cstring>
+#include <span>
 
 #include "framework/Exception.h"
 #include "framework/Stream.h"
@@ -10,13 +12,6 @@ namespace {
 constexpr size_t BitmapFileHeaderSize = 14;
 
 // A flag byte of 1 stands for an empty picture; 0 is followed by its bitmap file.
-TDib ReadFlaggedBitmap(TStream& stream)
-{
-    uint8_t empty;
-    stream.ReadBuffer(&empty, 1);
-    return empty ? TDib() : ReadBitmapFile(stream);
-}
-
 void WriteFlaggedBitmap(TStream& stream, const TDib& bitmap)
 {
     const uint8_t empty = bitmap.Empty() ? 1 : 0;
@@ -26,44 +21,70 @@ void WriteFlaggedBitmap(TStream& stream, const TDib& bitmap)
 
 } // namespace
 
-TDib ReadBitmapFile(TStream& stream)
-{
-    std::byte header[BitmapFileHeaderSize];
-    stream.ReadBuffer(header, sizeof header);
-    uint32_t size;
-    std::memcpy(&size, header + 2, 4); // little-endian on every target we build
-    // The length is taken from the header: check it against what is there before
-    // allocating anything.
-    const int64_t left = stream.Size() - stream.Position();
-    if (size < BitmapFileHeaderSize || static_cast<int64_t>(size - BitmapFileHeaderSize) > left)
-        throw Exception("Invalid bitmap: file size " + std::to_string(size) + " beyond the data");
-    std::vector<std::byte> file(size);
-    std::memcpy(file.data(), header, sizeof header);
-    stream.ReadBuffer(file.data() + sizeof header, size - sizeof header);
-    return TDib::FromBmp(file);
-}
-
 void WriteBitmapFile(TStream& stream, const TDib& bitmap)
 {
     const std::vector<std::byte> file = bitmap.ToBmp();
     stream.WriteBuffer(file.data(), file.size());
 }
 
-bool ReadSkinPackage(TStream& stream, SkinPackage& package)
+namespace {
+
+// Reading the in-memory package in place.
+class PackageReader {
+public:
+    explicit PackageReader(std::span<const std::byte> data) : data_(data) {}
+    size_t Position() const { return at_; }
+
+    std::span<const std::byte> Take(size_t count)
+    {
+        if (count > data_.size() - at_) throw Exception("Stream read error");
+        const auto part = data_.subspan(at_, count);
+        at_ += count;
+        return part;
+    }
+    int32_t Int32()
+    {
+        const auto b = Take(4);
+        return static_cast<int32_t>(std::to_integer<uint32_t>(b[0]) | std::to_integer<uint32_t>(b[1]) << 8 |
+                                    std::to_integer<uint32_t>(b[2]) << 16 | std::to_integer<uint32_t>(b[3]) << 24);
+    }
+    TDib Bitmap()
+    {
+        if (data_.size() - at_ < BitmapFileHeaderSize) throw Exception("Stream read error");
+        uint32_t size;
+        std::memcpy(&size, data_.data() + at_ + 2, 4); // little-endian on every target we build
+        if (size < BitmapFileHeaderSize || size > data_.size() - at_)
+            throw Exception("Invalid bitmap: file size " + std::to_string(size) + " beyond the data");
+        return TDib::FromBmp(Take(size));
+    }
+    TDib FlaggedBitmap()
+    {
+        const bool empty = Take(1)[0] != std::byte{0};
+        return empty ? TDib() : Bitmap();
+    }
+
+private:
+    std::span<const std::byte> data_;
+    size_t at_ = 0;
+};
+
+} // namespace
+
+bool ReadSkinPackage(std::span<const std::byte> data, SkinPackage& package)
 {
     package = {};
-    package.Version = ReadInt32(stream);
+    PackageReader in(data);
+    package.Version = in.Int32();
     if (package.Version > SkinPackage::CurrentVersion) return false;
-    package.Picture = ReadFlaggedBitmap(stream);
-    package.InactivePicture = ReadFlaggedBitmap(stream);
-    package.MaskPicture = ReadFlaggedBitmap(stream);
+    package.Picture = in.FlaggedBitmap();
+    package.InactivePicture = in.FlaggedBitmap();
+    package.MaskPicture = in.FlaggedBitmap();
     if (package.Version == 2)
-        for (int dropped = 0; dropped < 2; ++dropped) ReadFlaggedBitmap(stream);
-    const int32_t count = ReadInt32(stream);
-    for (int32_t i = 0; i < count; ++i) package.ActivePictures.push_back(ReadBitmapFile(stream));
-    const int64_t left = stream.Size() - stream.Position();
-    package.Text.resize(static_cast<size_t>(left));
-    stream.ReadBuffer(package.Text.data(), package.Text.size());
+        for (int dropped = 0; dropped < 2; ++dropped) in.FlaggedBitmap();
+    const int32_t count = in.Int32();
+    for (int32_t i = 0; i < count; ++i) package.ActivePictures.push_back(in.Bitmap());
+    const auto text = in.Take(data.size() - in.Position());
+    package.Text.assign(reinterpret_cast<const char*>(text.data()), text.size());
     return true;
 }
 

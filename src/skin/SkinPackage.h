@@ -1,5 +1,7 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -19,11 +21,11 @@ struct SkinPackage {
     std::string Text; // 8-bit text in the system code page, CR LF after each line
 };
 
-// Reads from the stream's position. A version above 3 reads nothing more and gives
-// false. A bitmap or count that runs past the data raises Exception.
-bool ReadSkinPackage(TStream& stream, SkinPackage& package);
+// Reads an inflated package held in memory (pictures are decoded in place). A
+// version above 3 reads nothing more and gives false. A bitmap or count that runs
+// past the data raises Exception.
+bool ReadSkinPackage(std::span<const std::byte> data, SkinPackage& package);
 void WriteSkinPackage(TStream& stream, const SkinPackage& package);
 
-// One bitmap file in a stream: its length is the size its own header gives.
-TDib ReadBitmapFile(TStream& stream);
+// One bitmap file; in a package its length is the size its own header gives.
 void WriteBitmapFile(TStream& stream, const TDib& bitmap);

@@ -17,23 +17,28 @@ constexpr std::string_view CommandWords[] = {"cmclose",   "cmmaximize", "cmminim
 
 constexpr std::string_view StyleWords[] = {"fsbold", "fsitalic", "fsunderline", "fsstrikeout"};
 
-// The digit walk shared by rectangles and points.
+// The digit walk shared by rectangles and points: each field keeps only its digits.
 template <size_t N>
 std::array<int32_t, N> ReadFields(const TMemIniFile& ini, std::string_view section, std::string_view key,
                                   std::string_view fallback)
 {
     const std::string value = ini.ReadString(section, key, fallback);
-    std::array<std::string, N> fields;
+    std::array<std::string, N> digits; // short: kept inside the strings themselves
     size_t field = 0;
     for (char c : value) {
         if (c == ',') {
             ++field;
         } else if (c >= '0' && c <= '9' && field < N) {
-            fields[field] += c;
+            digits[field] += c;
         }
     }
     std::array<int32_t, N> numbers{};
-    for (size_t i = 0; i < N; ++i) numbers[i] = StrToInt(fields[i]);
+    for (size_t i = 0; i < N; ++i) {
+        int64_t number = 0;
+        for (char c : digits[i]) number = number * 10 + (c - '0');
+        // Up to nine digits always fit; the rest (and an empty field) go the strict way.
+        numbers[i] = digits[i].size() - 1 < 9 ? static_cast<int32_t>(number) : StrToInt(digits[i]);
+    }
     return numbers;
 }
 

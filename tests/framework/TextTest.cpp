@@ -71,6 +71,25 @@ TEST(IniFile, WritesEraseAndTextRoundTrip)
     EXPECT_EQ(again.ReadInteger("c", "N", 0), -3);
 }
 
+TEST(IniFile, LookupsInAnyOrderAndCaseFindTheFirstOfRepeatedKeys)
+{
+    TMemIniFile ini("[a]\r\none=1\r\ntwo=2\r\nthree=3\r\n[b]\r\nk=first\r\nx=0\r\nK=second\r\n");
+    // Out of file order, back again, and in another case: each still found.
+    EXPECT_EQ(ini.ReadString("a", "three", ""), "3");
+    EXPECT_EQ(ini.ReadString("a", "one", ""), "1");
+    EXPECT_EQ(ini.ReadString("A", "TWO", ""), "2");
+    EXPECT_EQ(ini.ReadString("a", "four", "none"), "none");
+    EXPECT_EQ(ini.ReadString("a", "three", ""), "3");
+    // A repeated key: the first one, even right after reading past it.
+    EXPECT_EQ(ini.ReadString("b", "x", ""), "0");
+    EXPECT_EQ(ini.ReadString("b", "k", ""), "first");
+    TMemIniFile copy = ini;
+    EXPECT_EQ(copy.ReadString("B", "k", ""), "first");
+    copy.WriteString("b", "new", "v");
+    EXPECT_EQ(copy.ReadString("b", "NEW", ""), "v");
+    EXPECT_EQ(ini.ReadString("b", "new", "absent"), "absent");
+}
+
 TEST(Unicode, RoundTripsAndReplacesMalformedInput)
 {
     const std::string text = "塔维欧 Tavio 🎬";

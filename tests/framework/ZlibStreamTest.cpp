@@ -129,3 +129,23 @@ TEST(ZlibStream, DamagedDataRaisesAndCutDataEndsShort)
     EXPECT_LT(got, bytes.size());
     EXPECT_FALSE(inflater.Ended());
 }
+
+TEST(ZlibStream, InflateAllGrowsPastItsGuessAndRejectsDamage)
+{
+    // Zeros pack far beyond the first guess of the output size.
+    const std::vector<std::byte> zeros(4 << 20);
+    TMemoryStream packed = Compressed(zeros);
+    const ByteBuffer out = InflateAll(packed.Bytes());
+    EXPECT_EQ(out.size(), zeros.size());
+    EXPECT_TRUE(std::ranges::equal(out, zeros));
+
+    const auto bytes = Sample(20000);
+    TMemoryStream sample = Compressed(bytes);
+    const std::span<const std::byte> all = sample.Bytes();
+    EXPECT_EQ(MessageOf([&] { InflateAll(all.first(all.size() / 2)); }), "compression error");
+    EXPECT_EQ(MessageOf([&] { InflateAll(all.first(all.size() - 1)); }), "compression error"); // checksum cut
+    std::vector<std::byte> damaged(all.begin(), all.end());
+    damaged[damaged.size() - 2] ^= std::byte{1}; // checksum wrong
+    EXPECT_EQ(MessageOf([&] { InflateAll(damaged); }), "compression error");
+    EXPECT_EQ(MessageOf([&] { InflateAll({}); }), "compression error");
+}
