@@ -100,13 +100,18 @@ void TMemIniFile::SetText(std::string_view text)
         }
     });
     for (Section& section : sections_) {
+        // A key repeats only if its fingerprint does; a 256-bit filter keeps the full
+        // comparison to the few keys whose filter bit is taken already.
+        uint64_t seen[4] = {};
         const std::vector<Line>& lines = section.Lines;
-        for (size_t i = 0; i < lines.size() && !section.MayRepeatKeys; ++i)
-            for (size_t j = i + 1; j < lines.size(); ++j)
-                if (lines[i].IsKey && lines[j].IsKey && lines[i].Hash == lines[j].Hash) {
-                    section.MayRepeatKeys = true;
-                    break;
-                }
+        for (size_t i = 0; i < lines.size() && !section.MayRepeatKeys; ++i) {
+            if (!lines[i].IsKey) continue;
+            const uint32_t bit = (lines[i].Hash ^ lines[i].Hash >> 8 ^ lines[i].Hash >> 16 ^ lines[i].Hash >> 24) & 255;
+            if (seen[bit / 64] >> (bit % 64) & 1)
+                for (size_t j = 0; j < i; ++j)
+                    if (lines[j].IsKey && lines[j].Hash == lines[i].Hash) section.MayRepeatKeys = true;
+            seen[bit / 64] |= uint64_t{1} << (bit % 64);
+        }
     }
 }
 
@@ -178,6 +183,13 @@ std::vector<std::string> TMemIniFile::SectionKeys(std::string_view section) cons
         for (const Line& line : found->Lines)
             if (line.IsKey) keys.emplace_back(line.Key);
     return keys;
+}
+
+std::optional<std::string_view> TMemIniFile::Value(std::string_view section, std::string_view key) const
+{
+    const Line* line = FindKey(section, key);
+    if (!line) return std::nullopt;
+    return line->Value;
 }
 
 std::string TMemIniFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const

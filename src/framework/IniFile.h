@@ -31,6 +31,8 @@ public:
     std::vector<std::string> SectionNames() const;
     std::vector<std::string> SectionKeys(std::string_view section) const;
 
+    // The value of a present key, valid until the next change; none when absent.
+    std::optional<std::string_view> Value(std::string_view section, std::string_view key) const;
     // A present key gives its value, even an empty one; an absent key the default.
     std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback) const;
     // Decimal with optional sign, or hexadecimal after "$", "0x" or "0X"; anything

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -7,14 +8,16 @@
 template <typename F>
 void ForEachLine(std::string_view text, F&& f)
 {
-    size_t start = 0;
-    const size_t size = text.size();
-    while (start < size) {
-        size_t end = start;
-        while (end < size && text[end] != '\r' && text[end] != '\n') ++end;
-        f(text.substr(start, end - start));
-        if (end == size) break;
-        start = end + (text[end] == '\r' && end + 1 < size && text[end + 1] == '\n' ? 2 : 1);
+    while (!text.empty()) {
+        // memchr finds the breaks many bytes at a time.
+        const char* begin = text.data();
+        const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', text.size()));
+        const size_t lfAt = lf ? static_cast<size_t>(lf - begin) : text.size();
+        const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', lfAt));
+        const size_t end = cr ? static_cast<size_t>(cr - begin) : lfAt;
+        f(text.substr(0, end));
+        if (end == text.size()) break;
+        text.remove_prefix(end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1));
     }
 }
 

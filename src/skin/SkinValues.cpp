@@ -22,7 +22,7 @@ template <size_t N>
 std::array<int32_t, N> ReadFields(const TMemIniFile& ini, std::string_view section, std::string_view key,
                                   std::string_view fallback)
 {
-    const std::string value = ini.ReadString(section, key, fallback);
+    const std::string_view value = ini.Value(section, key).value_or(fallback);
     std::array<std::string, N> digits; // short: kept inside the strings themselves
     size_t field = 0;
     for (char c : value) {
