@@ -6,23 +6,12 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/Geometry.h"
+
 class TMemIniFile;
 
 // The value forms of skin definitions: rectangles, points, colours, font styles,
 // keywords, and their readers and writers over an INI held in memory.
-
-struct TRect {
-    int32_t Left = 0, Top = 0, Right = 0, Bottom = 0; // right and bottom exclusive
-    int32_t Width() const { return Right - Left; }
-    int32_t Height() const { return Bottom - Top; }
-    bool IsEmpty() const { return Width() < 1 || Height() < 1; }
-    bool operator==(const TRect&) const = default;
-};
-
-struct TPoint {
-    int32_t X = 0, Y = 0;
-    bool operator==(const TPoint&) const = default;
-};
 
 // 00BBGGRR for a plain colour, FF0000nn for system colour nn.
 using TColor = int32_t;
