@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -63,14 +64,42 @@ void BlurBitmap(const PixelImage& image, int radius)
                      divide);
         }
     }
-    std::vector<uint32_t> column(static_cast<size_t>(h));
-    for (int x = 0; x < w; ++x) {
-        for (int y = 0; y < h; ++y) image.At(x, y) = 0xFF000000u;
-        for (int c = 0; c < 3; ++c) {
-            const int shift = 16 - 8 * c;
-            const uint32_t* plane = planes[c].data() + x;
-            BlurLine([&](int y) { return plane[static_cast<size_t>(y) * w]; },
-                     [&](int y, uint32_t v) { image.At(x, y) |= v << shift; }, h, radius, divide);
+    // Columns all at once, row by row: the running sums of every column advance
+    // together, so the rows entering and leaving are read in order whatever r is.
+    const size_t count = static_cast<size_t>(w);
+    std::vector<uint64_t> sums(count), incoming(count), outgoing(count);
+    std::vector<TbsColor> result(count * static_cast<size_t>(h), 0xFF000000u);
+    auto row = [&](const uint32_t* plane, int y) { return plane + static_cast<size_t>(std::clamp(y, 0, h - 1)) * w; };
+    for (int c = 0; c < 3; ++c) {
+        const int shift = 16 - 8 * c;
+        const uint32_t* plane = planes[c].data();
+        std::fill(sums.begin(), sums.end(), 0);
+        std::fill(incoming.begin(), incoming.end(), 0);
+        std::fill(outgoing.begin(), outgoing.end(), 0);
+        for (int k = -radius; k <= radius; ++k) {
+            const uint32_t* r = row(plane, k);
+            const uint64_t weight = static_cast<uint64_t>(radius + 1 - std::abs(k));
+            for (size_t x = 0; x < count; ++x) {
+                sums[x] += weight * r[x];
+                if (k <= 0) outgoing[x] += r[x];
+            }
+        }
+        for (int j = 1; j <= radius + 1; ++j) {
+            const uint32_t* r = row(plane, j);
+            for (size_t x = 0; x < count; ++x) incoming[x] += r[x];
+        }
+        for (int y = 0; y < h; ++y) {
+            TbsColor* out = result.data() + static_cast<size_t>(y) * w;
+            const uint32_t* entering = row(plane, y + radius + 2);
+            const uint32_t* centre = row(plane, y + 1);
+            const uint32_t* leaving = row(plane, y - radius);
+            for (size_t x = 0; x < count; ++x) {
+                out[x] |= divide(sums[x]) << shift;
+                sums[x] = sums[x] + incoming[x] - outgoing[x];
+                incoming[x] = incoming[x] - centre[x] + entering[x];
+                outgoing[x] = outgoing[x] - leaving[x] + centre[x];
+            }
         }
     }
+    std::memcpy(image.Bits, result.data(), result.size() * sizeof(TbsColor));
 }
