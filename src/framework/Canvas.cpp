@@ -41,12 +41,12 @@ void TCanvas::Rectangle(const RECT& r) { ::Rectangle(dc_, r.left, r.top, r.right
 
 void TCanvas::Polyline(std::span<const POINT> points) { ::Polyline(dc_, points.data(), static_cast<int>(points.size())); }
 
-void TCanvas::DrawText(std::string_view text, RECT& r, UINT format)
+int TCanvas::DrawText(std::string_view text, RECT& r, UINT format)
 {
     const std::wstring wide = ToWide(text);
     SetBkMode(dc_, TRANSPARENT);
     SetTextColor(dc_, fontColor_);
-    ::DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &r, format);
+    return ::DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &r, format);
 }
 
 SIZE TCanvas::TextExtent(std::string_view text)

@@ -26,8 +26,9 @@ public:
     void FrameRect(const RECT& r); // one-pixel frame in the brush colour
     void Rectangle(const RECT& r); // pen outline, brush inside
     void Polyline(std::span<const POINT> points);
-    // DrawText with the system's format flags (DT_*), in the font's colour, transparent.
-    void DrawText(std::string_view text, RECT& r, UINT format);
+    // DrawText with the system's format flags (DT_*), in the font's colour, transparent;
+    // the system's result (the text height).
+    int DrawText(std::string_view text, RECT& r, UINT format);
     SIZE TextExtent(std::string_view text);
     void Draw(const TPngBitmap& picture, int x, int y);
 

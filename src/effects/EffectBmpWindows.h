@@ -1,0 +1,8 @@
+#pragma once
+#include "effects/EffectBmp.h"
+#include "framework/Win32.h"
+
+// A bitmap of any kind as a 24-bit working copy (the bitmap is not kept), and drawing
+// one unscaled at (x, y).
+TbsEffectBmp EffectBmpFromBitmap(HBITMAP bitmap);
+void DrawEffectBmp(const TbsEffectBmp& picture, HDC dc, int x, int y);

@@ -1,0 +1,178 @@
+#include "effects/TbsBitmap.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "framework/Exception.h"
+#include "framework/PngImage.h"
+#include "skinctrls/SkinLibrary.h"
+
+namespace {
+
+// Alpha bitmaps that hold a device context, in the order they got one.
+std::vector<TbsBitmap*>& Registry()
+{
+    static std::vector<TbsBitmap*> registry;
+    return registry;
+}
+
+bool ChooseSystemTransparentBlt()
+{
+    if (!SkinEntries().TransparentBltAvailable || !SkinEntries().TransparentBlt) return false;
+    const HDC screen = GetDC(nullptr);
+    const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
+    ReleaseDC(nullptr, screen);
+    return bits > 23;
+}
+
+// A framework colour (red low) as a pixel (blue low), opaque.
+TbsColor FromColorRef(COLORREF c) { return 0xFF000000u | (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF); }
+
+} // namespace
+
+bool TbsBitmap::UseSystemTransparentBlt = ChooseSystemTransparentBlt();
+
+TbsBitmap* FindBitmapByDC(HDC dc)
+{
+    for (TbsBitmap* bitmap : Registry())
+        if (bitmap->DC() == dc) return bitmap;
+    return nullptr;
+}
+
+TbsBitmap::TbsBitmap() = default;
+
+TbsBitmap::~TbsBitmap()
+{
+    std::erase(Registry(), this);
+    canvas_.reset();
+    if (dc_.Get() && oldBitmap_) SelectObject(dc_.Get(), oldBitmap_);
+}
+
+void TbsBitmap::SetSize(int width, int height)
+{
+    width = std::abs(width);
+    height = std::abs(height);
+    if (width == 0 || height == 0 || (width == width_ && height == height_ && !IsEmpty())) return;
+    canvas_.reset();
+    if (dc_.Get() && oldBitmap_) SelectObject(dc_.Get(), oldBitmap_);
+    dc_.Reset();
+    section_.Reset();
+    bits_ = nullptr;
+    oldBitmap_ = nullptr;
+
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    GdiObject section(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!section.Get() || !bits) throw Exception("Can't allocate the DIB handle");
+    MemoryDC dc(CreateCompatibleDC(nullptr));
+    if (!dc.Get()) throw Exception("Can't create compatible DC");
+    const HGDIOBJ old = SelectObject(dc.Get(), section.Get());
+    if (!old || old == HGDI_ERROR) throw Exception("Can't bslect an object into DC");
+
+    section_ = std::move(section);
+    dc_ = std::move(dc);
+    oldBitmap_ = old;
+    bits_ = static_cast<TbsColor*>(bits);
+    width_ = width;
+    height_ = height;
+    if (std::ranges::find(Registry(), this) == Registry().end()) Registry().push_back(this);
+}
+
+void TbsBitmap::SetPixel(int x, int y, TbsColor color)
+{
+    if (bits_ && x >= 0 && y >= 0 && x < width_ && y < height_) *PixelPtr(x, y) = color;
+}
+
+void TbsBitmap::CheckAlpha() { AlphaBlend = HasPartialAlpha(View()); }
+
+void TbsBitmap::SetAlpha(uint8_t value)
+{
+    if (!IsEmpty()) Routines().FillAlpha(bits_, static_cast<size_t>(width_) * height_, value);
+}
+
+TCanvas& TbsBitmap::Canvas()
+{
+    if (!canvas_) canvas_ = std::make_unique<TCanvas>(dc_.Get());
+    return *canvas_;
+}
+
+void TbsBitmap::DrawAt(HDC dc, int x, int y) { DrawRect(dc, x, y, {0, 0, width_, height_}); }
+
+void TbsBitmap::DrawRect(HDC dc, int x, int y, const TRect& s)
+{
+    StretchDrawDC(dc, {x, y, x + s.Width(), y + s.Height()}, s);
+}
+
+void TbsBitmap::DrawToBitmap(const TbsBitmap& target, const TRect& d, const TRect& s) const
+{
+    DrawImage(View(), target.View(), d, s);
+}
+
+void TbsBitmap::DrawThroughTemporary(HDC dc, const TRect& d, const TRect& s)
+{
+    TbsBitmap temporary;
+    temporary.SetSize(d.Width(), d.Height());
+    if (temporary.IsEmpty()) return;
+    BitBlt(temporary.DC(), 0, 0, d.Width(), d.Height(), dc, d.Left, d.Top, SRCCOPY);
+    DrawToBitmap(temporary, {0, 0, d.Width(), d.Height()}, s);
+    BitBlt(dc, d.Left, d.Top, d.Width(), d.Height(), temporary.DC(), 0, 0, SRCCOPY);
+}
+
+void TbsBitmap::StretchDrawDC(HDC dc, const TRect& d, const TRect& s)
+{
+    if (IsEmpty()) return;
+    if (const TbsBitmap* target = FindBitmapByDC(dc)) {
+        POINT origin{};
+        GetWindowOrgEx(dc, &origin);
+        DrawToBitmap(*target, Offset(d, -origin.x, -origin.y), s);
+    } else if (AlphaBlend) {
+        DrawThroughTemporary(dc, d, s);
+    } else if (Transparent) {
+        if (UseSystemTransparentBlt)
+            SkinEntries().TransparentBlt(dc, d.Left, d.Top, d.Width(), d.Height(), dc_.Get(), s.Left, s.Top, s.Width(),
+                                         s.Height(), TransparentKey);
+        else
+            DrawThroughTemporary(dc, d, s);
+    } else {
+        SetStretchBltMode(dc, COLORONCOLOR);
+        StretchBlt(dc, d.Left, d.Top, d.Width(), d.Height(), dc_.Get(), s.Left, s.Top, s.Width(), s.Height(), SRCCOPY);
+    }
+}
+
+void TbsBitmap::Assign(const TbsBitmap& source)
+{
+    SetSize(source.width_, source.height_);
+    if (IsEmpty() || source.IsEmpty()) return;
+    Routines().CopyLine(source.bits_, bits_, static_cast<size_t>(width_) * height_);
+    Name = source.Name;
+    Transparent = source.Transparent;
+    AlphaBlend = source.AlphaBlend;
+}
+
+void TbsBitmap::AssignBitmap(HBITMAP bitmap)
+{
+    BITMAP info{};
+    if (!GetObjectW(bitmap, sizeof info, &info)) return;
+    SetSize(info.bmWidth, info.bmHeight);
+    if (IsEmpty()) return;
+    MemoryDC source(CreateCompatibleDC(nullptr));
+    const HGDIOBJ old = SelectObject(source.Get(), bitmap);
+    BitBlt(dc_.Get(), 0, 0, width_, height_, source.Get(), 0, 0, SRCCOPY);
+    SelectObject(source.Get(), old);
+    SetAlpha(255);
+}
+
+void TbsBitmap::LoadFromPngImage(const TbsPngImage& png)
+{
+    SetSize(png.Width(), png.Height());
+    if (IsEmpty()) return;
+    for (int y = 0; y < height_; ++y) {
+        TbsColor* row = ScanLine(y);
+        for (int x = 0; x < width_; ++x) {
+            const TbsColor alpha = png.HasAlpha() ? png.Alpha(x, y) : 255;
+            row[x] = (FromColorRef(png.Pixel(x, y)) & 0xFFFFFF) | alpha << 24;
+        }
+    }
+    CheckAlpha();
+}

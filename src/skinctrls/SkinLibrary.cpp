@@ -1,0 +1,65 @@
+#include "skinctrls/SkinLibrary.h"
+
+#include "framework/Handles.h"
+
+namespace {
+
+struct State {
+    SkinLibrary entries;
+    ModuleHandle msimg32;
+    bool started = false;
+};
+
+State& Library()
+{
+    static State state;
+    return state;
+}
+
+template <typename Proc>
+Proc Bind(HMODULE module, const char* name)
+{
+    return module ? reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+}
+
+} // namespace
+
+void StartSkinLibrary()
+{
+    State& s = Library();
+    if (s.started) return;
+    s.started = true;
+    SkinLibrary& e = s.entries;
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    e.MonitorFromWindow = Bind<SkinLibrary::MonitorFromWindowProc>(user32, "MonitorFromWindow");
+    e.GetMonitorInfoA = Bind<SkinLibrary::GetMonitorInfoAProc>(user32, "GetMonitorInfoA");
+    e.GetScrollBarInfo = Bind<SkinLibrary::GetScrollBarInfoProc>(user32, "GetScrollBarInfo");
+    e.SetLayeredWindowAttributes = Bind<SkinLibrary::SetLayeredWindowAttributesProc>(user32, "SetLayeredWindowAttributes");
+    e.UpdateLayeredWindow = Bind<SkinLibrary::UpdateLayeredWindowProc>(user32, "UpdateLayeredWindow");
+
+    OSVERSIONINFOW version{sizeof version};
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    GetVersionExW(&version);
+#pragma GCC diagnostic pop
+    if (version.dwMajorVersion >= 5) {
+        s.msimg32 = ModuleHandle(LoadLibraryW(L"msimg32.dll"));
+        e.TransparentBlt = Bind<SkinLibrary::TransparentBltProc>(s.msimg32.Get(), "TransparentBlt");
+        e.TransparentBltAvailable = s.msimg32.Get() != nullptr;
+    }
+    e.IsNT = version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+void StopSkinLibrary()
+{
+    State& s = Library();
+    s.entries = {};
+    s.msimg32.Reset();
+    s.started = false;
+}
+
+const SkinLibrary& SkinEntries()
+{
+    StartSkinLibrary();
+    return Library().entries;
+}

@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "effects/EffectBmpWindows.h"
+#include "effects/GlowText.h"
+#include "effects/TbsBitmap.h"
+#include "skinctrls/Regions.h"
+#include "skinctrls/SkinLibrary.h"
+
+namespace {
+
+TbsColor Argb(uint8_t a, uint8_t r, uint8_t g, uint8_t b)
+{
+    return static_cast<TbsColor>(a) << 24 | static_cast<TbsColor>(r) << 16 | static_cast<TbsColor>(g) << 8 | b;
+}
+
+void Fill(TbsBitmap& bitmap, TbsColor colour)
+{
+    for (int y = 0; y < bitmap.Height(); ++y)
+        for (int x = 0; x < bitmap.Width(); ++x) *bitmap.PixelPtr(x, y) = colour;
+}
+
+// A 32-bit DIB section in a device context of its own: a target that is no alpha bitmap.
+struct PlainTarget {
+    GdiObject section;
+    MemoryDC dc;
+    TbsColor* bits = nullptr;
+    HGDIOBJ old = nullptr;
+    PlainTarget(int w, int h)
+    {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* p = nullptr;
+        section = GdiObject(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &p, nullptr, 0));
+        bits = static_cast<TbsColor*>(p);
+        dc = MemoryDC(CreateCompatibleDC(nullptr));
+        old = SelectObject(dc.Get(), section.Get());
+    }
+    ~PlainTarget() { SelectObject(dc.Get(), old); }
+};
+
+} // namespace
+
+TEST(TbsBitmap, SizesKeepOrReplaceThePixels)
+{
+    TbsBitmap bitmap;
+    EXPECT_TRUE(bitmap.IsEmpty());
+    bitmap.SetSize(-5, -7);
+    ASSERT_FALSE(bitmap.IsEmpty());
+    EXPECT_EQ(bitmap.Width(), 5);
+    EXPECT_EQ(bitmap.Height(), 7);
+    EXPECT_EQ(*bitmap.PixelPtr(4, 6), 0u);
+    bitmap.SetPixel(4, 6, 0x11223344);
+    bitmap.SetPixel(5, 0, 1); // outside: nothing
+    bitmap.SetSize(5, 7);
+    EXPECT_EQ(*bitmap.PixelPtr(4, 6), 0x11223344u);
+    bitmap.SetSize(0, 10);
+    bitmap.SetSize(10, 0);
+    EXPECT_EQ(bitmap.Width(), 5);
+    EXPECT_EQ(FindBitmapByDC(bitmap.DC()), &bitmap);
+    const HDC dc = bitmap.DC();
+    bitmap.SetSize(3, 3);
+    EXPECT_EQ(FindBitmapByDC(dc == bitmap.DC() ? nullptr : dc), nullptr);
+    EXPECT_EQ(FindBitmapByDC(bitmap.DC()), &bitmap);
+}
+
+TEST(TbsBitmap, DrawingOntoAnotherBitmapsContextBlendsIntoItsPixels)
+{
+    TbsBitmap source, target;
+    source.SetSize(2, 2);
+    target.SetSize(6, 6);
+    Fill(source, Argb(128, 255, 0, 0));
+    Fill(target, Argb(255, 0, 0, 255));
+    source.AlphaBlend = true;
+    SetWindowOrgEx(target.DC(), -2, -1, nullptr); // drawing at (0, 0) lands at (2, 1)
+    source.DrawAt(target.DC(), 0, 0);
+    TbsColor expected = Argb(255, 0, 0, 255);
+    const TbsColor s = Argb(128, 255, 0, 0);
+    Routines().BlendLine(&s, &expected, 1);
+    EXPECT_EQ(*target.PixelPtr(2, 1), expected);
+    EXPECT_EQ(*target.PixelPtr(3, 2), expected);
+    EXPECT_EQ(*target.PixelPtr(0, 0), Argb(255, 0, 0, 255));
+    EXPECT_EQ(*target.PixelPtr(4, 3), Argb(255, 0, 0, 255));
+}
+
+TEST(TbsBitmap, SystemTransparentBltAndTheFallbackGiveTheSamePixels)
+{
+    TbsBitmap source;
+    source.SetSize(4, 3);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x)
+            *source.PixelPtr(x, y) = (x + y) % 2 ? TransparentKey : Argb(255, static_cast<uint8_t>(40 * x), 90, 7);
+    source.Transparent = true;
+    const bool chosen = TbsBitmap::UseSystemTransparentBlt;
+    std::vector<TbsColor> results[2];
+    for (int system = 0; system < 2; ++system) {
+        if (system && !SkinEntries().TransparentBlt) GTEST_SKIP() << "no TransparentBlt on this system";
+        PlainTarget target(8, 6);
+        for (int i = 0; i < 48; ++i) target.bits[i] = Argb(255, 1, 2, 3);
+        TbsBitmap::UseSystemTransparentBlt = system == 1;
+        source.DrawRect(target.dc.Get(), 2, 1, {0, 0, 4, 3});
+        GdiFlush();
+        for (int i = 0; i < 48; ++i) results[system].push_back(target.bits[i] & 0xFFFFFF);
+    }
+    TbsBitmap::UseSystemTransparentBlt = chosen;
+    EXPECT_EQ(results[0], results[1]);
+    EXPECT_EQ(results[0][1 * 8 + 2], 0x005A07u); // (0, 0) drawn
+    EXPECT_EQ(results[0][1 * 8 + 3], 0x010203u); // a key pixel left the target
+}
+
+namespace {
+
+// Renders "Tavio" with a blue glow of size g onto white; returns the pixels.
+std::vector<TbsColor> Glow(int g, RECT& r)
+{
+    TbsBitmap target;
+    target.SetSize(140, 60);
+    Fill(target, Argb(255, 255, 255, 255));
+    r = {30, 15, 110, 45};
+    TCanvas& canvas = target.Canvas();
+    FontSpec font;
+    font.Name = "Arial";
+    font.Height = 22;
+    canvas.SetFont(font);
+    DrawGlowText(canvas, r, "Tavio", g, RGB(0, 80, 255), 0, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    GdiFlush();
+    return {target.PixelPtr(0, 0), target.PixelPtr(0, 0) + 140 * 60};
+}
+
+bool Bluish(TbsColor c) { return (c & 0xFF) > ((c >> 16) & 0xFF) + 8; }
+bool Dark(TbsColor c) { return ((c >> 16) & 0xFF) < 90 && ((c >> 8) & 0xFF) < 90; }
+
+} // namespace
+
+TEST(GlowText, HaloAroundTheTextWhichStaysOnTop)
+{
+    RECT r;
+    const auto glow = Glow(7, r);
+    // The text's extent: its dark pixels.
+    int left = 140, right = -1, top = 60, bottom = -1;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 140; ++x)
+            if (Dark(glow[y * 140 + x])) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    ASSERT_GT(right, left) << "the text is drawn, dark, on top of its halo";
+    const int middle = (top + bottom) / 2;
+    const TbsColor leftHalo = glow[middle * 140 + left - 3], rightHalo = glow[middle * 140 + right + 3];
+    EXPECT_TRUE(Bluish(leftHalo)) << std::hex << leftHalo;
+    EXPECT_TRUE(Bluish(rightHalo)) << std::hex << rightHalo;
+    EXPECT_TRUE(Bluish(glow[(top - 2) * 140 + left + 2])) << std::hex << glow[(top - 2) * 140 + left + 2];
+    EXPECT_TRUE(Bluish(glow[(bottom + 2) * 140 + right - 2])) << std::hex << glow[(bottom + 2) * 140 + right - 2];
+    EXPECT_EQ(glow[0], Argb(255, 255, 255, 255)) << "far from the text nothing changes";
+
+    RECT sharp;
+    const auto plain = Glow(0, sharp);
+    int halo = 0, distant = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 140; ++x) {
+            if (Bluish(plain[y * 140 + x])) ++halo;
+            if (x < left - 3 && Bluish(plain[y * 140 + x])) ++distant;
+        }
+    EXPECT_GT(halo, 0) << "without blur the thickened text itself is the halo";
+    EXPECT_EQ(distant, 0) << "and it does not reach beyond a pixel";
+}
+
+TEST(Regions, FrameOfAMaskShapesARealWindow)
+{
+    // 8 × 8 mask, black inside, the three top-corner pixels on each side white.
+    TbsBitmap maskPixels;
+    maskPixels.SetSize(8, 8);
+    Fill(maskPixels, Argb(255, 0, 0, 0));
+    for (TbsColor* p : {maskPixels.PixelPtr(0, 0), maskPixels.PixelPtr(1, 0), maskPixels.PixelPtr(0, 1),
+                        maskPixels.PixelPtr(7, 0), maskPixels.PixelPtr(6, 0), maskPixels.PixelPtr(7, 1)})
+        *p = Argb(255, 255, 255, 255);
+    GdiObject mask(CreateBitmap(8, 8, 1, 32, maskPixels.PixelPtr(0, 0)));
+    SkinGeometry g;
+    g.LeftTop = {3, 3};
+    g.RightTop = {5, 3};
+    g.LeftBottom = {3, 5};
+    g.RightBottom = {5, 5};
+    g.Client = {3, 3, 5, 5};
+    const ScaledGeometry sc{{3, 3}, {25, 3}, {3, 15}, {25, 15}, {3, 3, 25, 15}};
+    GdiObject region = FrameRegionFromMask(static_cast<HBITMAP>(mask.Get()), g, sc, 28, 18);
+    ASSERT_NE(region.Get(), nullptr);
+
+    const HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 28, 18, nullptr, nullptr,
+                                        GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    ASSERT_NE(SetWindowRgn(window, static_cast<HRGN>(region.Release()), FALSE), 0);
+    GdiObject shape(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(window, static_cast<HRGN>(shape.Get())), ERROR);
+    const auto inside = [&](int x, int y) { return PtInRegion(static_cast<HRGN>(shape.Get()), x, y) != 0; };
+    EXPECT_FALSE(inside(0, 0));
+    EXPECT_FALSE(inside(27, 0));
+    EXPECT_FALSE(inside(26, 0));
+    EXPECT_TRUE(inside(2, 0));
+    EXPECT_TRUE(inside(14, 0));
+    EXPECT_TRUE(inside(0, 17));
+    EXPECT_TRUE(inside(14, 9)); // client
+    DestroyWindow(window);
+
+    ScaledGeometry tooSmall = sc;
+    tooSmall.RightTop.X = 1;
+    EXPECT_EQ(FrameRegionFromMask(static_cast<HBITMAP>(mask.Get()), g, tooSmall, 28, 18).Get(), nullptr);
+}
+
+TEST(EffectBmp, ReadsAndDrawsThroughTheSystem)
+{
+    TbsBitmap source;
+    source.SetSize(5, 2);
+    Fill(source, Argb(255, 10, 20, 30));
+    *source.PixelPtr(4, 1) = Argb(255, 200, 100, 50);
+    GdiObject bitmap(CreateBitmap(5, 2, 1, 32, source.PixelPtr(0, 0)));
+    const TbsEffectBmp picture = EffectBmpFromBitmap(static_cast<HBITMAP>(bitmap.Get()));
+    ASSERT_EQ(picture.Width(), 5);
+    EXPECT_EQ(picture.Row(1)[12], 50);
+    EXPECT_EQ(picture.Row(1)[14], 200);
+    TbsBitmap target;
+    target.SetSize(8, 4);
+    DrawEffectBmp(picture, target.DC(), 2, 1);
+    GdiFlush();
+    EXPECT_EQ(*target.PixelPtr(6, 2) & 0xFFFFFF, 0xC86432u);
+}
