@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "skinctrls/Processor.h"
+
 namespace {
 
 // source + p / q rounded to nearest, ties to the even result (p ≥ 0, q > 0).
@@ -64,6 +66,7 @@ void DrawImage(const PixelImage& source, const PixelImage& target, const TRect& 
             line(sampled.data(), out, width);
         }
     }
+    EndMmxState();
 }
 
 void FlipVertical(const PixelImage& image)

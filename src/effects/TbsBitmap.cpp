@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/Dib.h"
 #include "framework/Exception.h"
+#include "framework/PngBitmap.h"
 #include "framework/PngImage.h"
 #include "skinctrls/SkinLibrary.h"
 
@@ -175,4 +177,49 @@ void TbsBitmap::LoadFromPngImage(const TbsPngImage& png)
         }
     }
     CheckAlpha();
+}
+
+void TbsBitmap::Assign(const TDib& bitmap)
+{
+    SetSize(bitmap.Width(), bitmap.Height());
+    if (IsEmpty()) return;
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x) *PixelPtr(x, y) = FromColorRef(bitmap.Color(x, y));
+}
+
+void TbsBitmap::Assign(const TPngBitmap& graphic)
+{
+    SetSize(graphic.Width(), graphic.Height());
+    if (IsEmpty()) return;
+    constexpr TbsColor Magenta = 0xFF00FF;
+    TbsBitmap canvas;
+    canvas.SetSize(width_, height_);
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x) *canvas.PixelPtr(x, y) = 0xFF000000u | Magenta;
+    const RECT all{0, 0, width_, height_};
+    graphic.Draw(canvas.DC(), all);
+    GdiFlush();
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x)
+            if ((*canvas.PixelPtr(x, y) & 0xFFFFFF) != Magenta) SetPixel(x, y, *canvas.PixelPtr(x, y));
+    SetAlpha(255);
+}
+
+GdiObject TbsBitmap::AssignToBitmap()
+{
+    if (IsEmpty()) return {};
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    GdiObject bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap.Get()) return {};
+    MemoryDC dc(CreateCompatibleDC(nullptr));
+    const HGDIOBJ old = SelectObject(dc.Get(), bitmap.Get());
+    {
+        TCanvas canvas(dc.Get());
+        DrawOnCanvas(canvas, 0, 0);
+    }
+    GdiFlush();
+    SelectObject(dc.Get(), old);
+    return bitmap;
 }

@@ -8,6 +8,8 @@
 #include "framework/Win32.h"
 
 class TbsPngImage;
+class TDib;
+class TPngBitmap;
 
 // The skinned controls' 32-bit bitmap: a top-down DIB section with per-pixel alpha and
 // a memory device context, drawn onto device contexts or other alpha bitmaps by copy,
@@ -51,10 +53,18 @@ public:
     void MakeReflection() { ::MakeReflection(View(), false); }
     void MakeDimReflection() { ::MakeReflection(View(), true); }
 
+    // Another alpha bitmap: pixels, name and both flags.
     void Assign(const TbsBitmap& source);
-    // A device-dependent or other framework bitmap: copied opaque (alpha 255).
+    // A device-dependent bitmap or the framework's own bitmap: copied opaque (alpha 255).
     void AssignBitmap(HBITMAP bitmap);
+    void Assign(const TDib& bitmap);
+    // Any other framework graphic: drawn onto magenta; pixels left magenta are not
+    // taken (they keep what they held), the rest become opaque.
+    void Assign(const TPngBitmap& graphic);
     void LoadFromPngImage(const TbsPngImage& png);
+    // A 32-bit framework bitmap of this size with this one drawn on it in its current
+    // mode (copy, key or blend onto the fresh, zeroed bitmap).
+    GdiObject AssignToBitmap();
 
     PixelImage View() const { return {bits_, IsEmpty() ? 0 : width_, IsEmpty() ? 0 : height_, AlphaBlend, Transparent}; }
 

@@ -4,6 +4,9 @@
 #include "effects/EffectBmpWindows.h"
 #include "effects/GlowText.h"
 #include "effects/TbsBitmap.h"
+#include "framework/Dib.h"
+#include "framework/PngBitmap.h"
+#include "framework/PngImage.h"
 #include "skinctrls/Regions.h"
 #include "skinctrls/SkinLibrary.h"
 
@@ -224,4 +227,46 @@ TEST(EffectBmp, ReadsAndDrawsThroughTheSystem)
     DrawEffectBmp(picture, target.DC(), 2, 1);
     GdiFlush();
     EXPECT_EQ(*target.PixelPtr(6, 2) & 0xFFFFFF, 0xC86432u);
+}
+
+TEST(TbsBitmap, AssignsFrameworkPicturesAndHandsOutBitmaps)
+{
+    // A PNG with one clear pixel, one half-transparent, the rest opaque.
+    TbsPngImage png(3, 2, TbsPngImage::RGBAlpha);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) png.SetPixel(x, y, RGB(200, 100, 50));
+    png.AlphaRow(0)[0] = 0;
+    png.AlphaRow(0)[1] = 128;
+    TbsBitmap fromPng;
+    fromPng.LoadFromPngImage(png);
+    EXPECT_EQ(*fromPng.PixelPtr(2, 1), Argb(255, 200, 100, 50));
+    EXPECT_EQ(*fromPng.PixelPtr(1, 0), Argb(128, 200, 100, 50));
+    EXPECT_TRUE(fromPng.AlphaBlend);
+
+    // As a framework graphic: drawn onto magenta; the clear pixel is not taken.
+    TbsBitmap fromGraphic;
+    fromGraphic.Assign(TPngBitmap(png));
+    EXPECT_EQ(*fromGraphic.PixelPtr(0, 0), Argb(255, 0, 0, 0)) << "kept what it held, then made opaque";
+    EXPECT_EQ(*fromGraphic.PixelPtr(2, 1), Argb(255, 200, 100, 50));
+
+    TDib dib(2, 1, 24);
+    dib.Row(0)[3] = 9;  // blue of pixel 1
+    dib.Row(0)[5] = 77; // red of pixel 1
+    TbsBitmap fromDib;
+    fromDib.Assign(dib);
+    EXPECT_EQ(*fromDib.PixelPtr(1, 0), Argb(255, 77, 0, 9));
+
+    TbsBitmap copy;
+    fromPng.Name = "mark";
+    copy.Assign(fromPng);
+    EXPECT_EQ(copy.Name, "mark");
+    EXPECT_TRUE(copy.AlphaBlend);
+    EXPECT_EQ(*copy.PixelPtr(1, 0), *fromPng.PixelPtr(1, 0));
+
+    // Handed out as a framework bitmap, drawn in the current mode: copy.
+    fromDib.AlphaBlend = false;
+    GdiObject out = fromDib.AssignToBitmap();
+    TbsBitmap back;
+    back.AssignBitmap(static_cast<HBITMAP>(out.Get()));
+    EXPECT_EQ(*back.PixelPtr(1, 0), Argb(255, 77, 0, 9));
 }
