@@ -2,11 +2,13 @@
 #include "app/RunMode.h"
 #include "framework/Application.h"
 #include "pages/TForm1.h"
+#include "skinctrls/SkinLibrary.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     Application& application = Application::Instance();
     application.Initialize();
+    StartSkinLibrary();
     application.SetTitle(product::SetupTitle);
     if (IsSilentMode()) {
         application.ShowMainPage = false;
@@ -20,5 +22,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     });
     if (created) application.Run();
     application.Finalize();
+    StopSkinLibrary();
     return 0;
 }

@@ -131,7 +131,7 @@ void TbsBitmap::StretchDrawDC(HDC dc, const TRect& d, const TRect& s)
     } else if (AlphaBlend) {
         DrawThroughTemporary(dc, d, s);
     } else if (Transparent) {
-        if (UseSystemTransparentBlt)
+        if (UseSystemTransparentBlt && SkinEntries().TransparentBlt)
             SkinEntries().TransparentBlt(dc, d.Left, d.Top, d.Width(), d.Height(), dc_.Get(), s.Left, s.Top, s.Width(),
                                          s.Height(), TransparentKey);
         else
