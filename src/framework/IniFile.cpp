@@ -141,6 +141,7 @@ TMemIniFile::Section& TMemIniFile::FindOrAdd(std::string_view name)
 {
     if (const Section* found = Find(name)) return const_cast<Section&>(*found);
     sections_.push_back({Keep(name), {}, NameHash(name)});
+    sections_.back().Lines.reserve(16); // skin sections hold a few dozen keys
     lastSection_ = nullptr; // the vector may have moved
     return sections_.back();
 }

@@ -1,6 +1,7 @@
 #include "skin/SkinValues.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "framework/IniFile.h"
 
@@ -23,23 +24,32 @@ std::array<int32_t, N> ReadFields(const TMemIniFile& ini, std::string_view secti
                                   std::string_view fallback)
 {
     const std::string_view value = ini.Value(section, key).value_or(fallback);
-    std::array<std::string, N> digits; // short: kept inside the strings themselves
+    std::array<int64_t, N> numbers{};
+    std::array<int, N> digits{};
     size_t field = 0;
     for (char c : value) {
         if (c == ',') {
             ++field;
-        } else if (c >= '0' && c <= '9' && field < N) {
-            digits[field] += c;
+        } else if (c >= '0' && c <= '9' && field < N && ++digits[field] <= 10) {
+            numbers[field] = numbers[field] * 10 + (c - '0');
         }
     }
-    std::array<int32_t, N> numbers{};
+    std::array<int32_t, N> result{};
     for (size_t i = 0; i < N; ++i) {
-        int64_t number = 0;
-        for (char c : digits[i]) number = number * 10 + (c - '0');
-        // Up to nine digits always fit; the rest (and an empty field) go the strict way.
-        numbers[i] = digits[i].size() - 1 < 9 ? static_cast<int32_t>(number) : StrToInt(digits[i]);
+        if (digits[i] == 0 || numbers[i] > INT32_MAX || digits[i] > 10) {
+            // The conversion error names the field's digits as they stand.
+            std::string text;
+            size_t at = 0;
+            for (char c : value) {
+                if (c == ',') ++at;
+                else if (c >= '0' && c <= '9' && at == i) text += c;
+            }
+            result[i] = StrToInt(text);
+        } else {
+            result[i] = static_cast<int32_t>(numbers[i]);
+        }
     }
-    return numbers;
+    return result;
 }
 
 } // namespace
