@@ -1,17 +1,46 @@
 #include "skinctrls/Regions.h"
 
-MaskImage ReadMask(HBITMAP bitmap)
+#include <cstdlib>
+#include <cstring>
+
+TbsFBitmap::TbsFBitmap(HBITMAP source)
 {
     BITMAP info{};
-    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) return {};
-    MaskImage mask(info.bmWidth, info.bmHeight);
+    if (!source || !GetObjectW(source, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight == 0) return;
+    Width = info.bmWidth;
+    Height = std::abs(info.bmHeight);
+    Gap = Width % 4;
+    RowInc = Width * 3 + Gap;
+    Size = RowInc * Height;
     BITMAPINFO header{};
-    header.bmiHeader = {sizeof(BITMAPINFOHEADER), info.bmWidth, -info.bmHeight, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    header.bmiHeader = {sizeof(BITMAPINFOHEADER), Width, -Height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
     const HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), mask.Bits.data(), &header,
-                               DIB_RGB_COLORS);
+    section_ = GdiObject(CreateDIBSection(screen, &header, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (section_.Get() && bits) GetDIBits(screen, source, 0, static_cast<UINT>(Height), bits, &header, DIB_RGB_COLORS);
+    dc_ = MemoryDC(CreateCompatibleDC(screen));
     ReleaseDC(nullptr, screen);
-    return rows == info.bmHeight ? mask : MaskImage();
+    if (!section_.Get() || !bits) {
+        Width = Height = Gap = RowInc = Size = 0;
+        return;
+    }
+    Bits = static_cast<uint8_t*>(bits);
+    for (int i = 0; i < Height; ++i) Rows.push_back(Bits + static_cast<size_t>(i) * RowInc);
+    if (dc_.Get()) old_ = SelectObject(dc_.Get(), section_.Get());
+}
+
+TbsFBitmap::~TbsFBitmap()
+{
+    if (dc_.Get() && old_) SelectObject(dc_.Get(), old_);
+}
+
+MaskImage ReadMask(HBITMAP bitmap)
+{
+    const TbsFBitmap pixels(bitmap);
+    if (!pixels.Bits) return {};
+    MaskImage mask(pixels.Width, pixels.Height);
+    std::memcpy(mask.Bits.data(), pixels.Bits, static_cast<size_t>(pixels.Size));
+    return mask;
 }
 
 GdiObject RegionFromData(const std::vector<std::byte>& data)

@@ -3,7 +3,31 @@
 #include "framework/Win32.h"
 #include "skinctrls/Composition.h"
 
-// A bitmap's pixels as 24-bit top-down rows, read against the screen.
+// A fast 24-bit view of a bitmap: a top-down DIB section holding a copy of its pixels
+// (read against the screen), with a row table and a memory device context.
+class TbsFBitmap {
+public:
+    explicit TbsFBitmap(HBITMAP source);
+    TbsFBitmap(const TbsFBitmap&) = delete;
+    TbsFBitmap& operator=(const TbsFBitmap&) = delete;
+    ~TbsFBitmap();
+
+    int Width = 0, Height = 0;
+    int Gap = 0;    // padding bytes a row: Width mod 4
+    int RowInc = 0; // bytes a row: Width × 3 + Gap
+    int Size = 0;   // RowInc × Height
+    uint8_t* Bits = nullptr;
+    std::vector<uint8_t*> Rows; // row i at Bits + i × RowInc; pixels blue, green, red
+    HBITMAP Handle() const { return static_cast<HBITMAP>(section_.Get()); }
+    HDC DC() const { return dc_.Get(); }
+
+private:
+    GdiObject section_;
+    MemoryDC dc_;
+    HGDIOBJ old_ = nullptr;
+};
+
+// A bitmap's pixels as 24-bit top-down rows, read through a TbsFBitmap.
 MaskImage ReadMask(HBITMAP bitmap);
 // A region from region data; none for no data.
 GdiObject RegionFromData(const std::vector<std::byte>& data);

@@ -270,3 +270,27 @@ TEST(TbsBitmap, AssignsFrameworkPicturesAndHandsOutBitmaps)
     back.AssignBitmap(static_cast<HBITMAP>(out.Get()));
     EXPECT_EQ(*back.PixelPtr(1, 0), Argb(255, 77, 0, 9));
 }
+
+TEST(Regions, FastBitmapRowsAndPadding)
+{
+    TbsBitmap pixels;
+    pixels.SetSize(5, 2);
+    Fill(pixels, Argb(255, 255, 255, 255));
+    *pixels.PixelPtr(1, 1) = Argb(255, 0, 0, 0);
+    GdiObject bitmap(CreateBitmap(5, 2, 1, 32, pixels.PixelPtr(0, 0)));
+    const TbsFBitmap fast(static_cast<HBITMAP>(bitmap.Get()));
+    EXPECT_EQ(fast.Gap, 1);
+    EXPECT_EQ(fast.RowInc, 16);
+    EXPECT_EQ(fast.Size, 32);
+    ASSERT_EQ(fast.Rows.size(), 2u);
+    EXPECT_EQ(fast.Rows[1][3], 0);
+    EXPECT_EQ(fast.Rows[1][6], 255);
+    EXPECT_NE(fast.DC(), nullptr);
+    GdiObject region = RegionFromMask(static_cast<HBITMAP>(bitmap.Get()));
+    RECT box{};
+    GetRgnBox(static_cast<HRGN>(region.Get()), &box);
+    EXPECT_EQ(box.left, 1);
+    EXPECT_EQ(box.top, 1);
+    EXPECT_EQ(box.right, 2);
+    EXPECT_EQ(box.bottom, 2);
+}

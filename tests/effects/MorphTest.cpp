@@ -68,6 +68,19 @@ TEST(Morph, SlidesAndPushShowBAtTZero)
     EXPECT_EQ(At(a, 2, 0), 104);
     EXPECT_EQ(At(a, 3, 0), 0);
     EXPECT_EQ(At(a, 4, 0), 1);
+    // t just inside 0 and 1: the slide still moves one column, and all but one.
+    a = Columns(10, 1, [](int x, int) { return x; });
+    a.MorphLeftSlide(Columns(10, 1, [](int x, int) { return 100 + x; }), 0.001);
+    EXPECT_EQ(At(a, 0, 0), 109);
+    EXPECT_EQ(At(a, 1, 0), 1);
+    a = Columns(10, 1, [](int x, int) { return x; });
+    a.MorphLeftSlide(Columns(10, 1, [](int x, int) { return 100 + x; }), 0.999);
+    EXPECT_EQ(At(a, 0, 0), 101);
+    EXPECT_EQ(At(a, 8, 0), 109);
+    EXPECT_EQ(At(a, 9, 0), 9);
+    a = Columns(10, 1, [](int x, int) { return x; });
+    a.MorphPush(Columns(10, 1, [](int x, int) { return 100 + x; }), 0.999); // a = 9 at most
+    for (int x = 0; x < 10; ++x) EXPECT_EQ(At(a, x, 0), 100 + x);
     // Width 1 and 2 stay inside the picture.
     for (int w : {1, 2})
         for (int kind = 0; kind <= 6; ++kind)
