@@ -29,6 +29,7 @@ inline constexpr GUID IID_IArchiveExtractCallback = InterfaceId(0x06, 0x20);
 inline constexpr GUID IID_IArchiveOpenVolumeCallback = InterfaceId(0x06, 0x30);
 inline constexpr GUID IID_IArchiveOpenSetSubArchiveName = InterfaceId(0x06, 0x50);
 inline constexpr GUID IID_IInArchive = InterfaceId(0x06, 0x60);
+inline constexpr GUID IID_ISetProperties = InterfaceId(0x06, 0x03);
 
 // Item property ids.
 enum : PROPID { kpidPath = 3, kpidName = 4, kpidIsDir = 6, kpidSize = 7 };
@@ -82,6 +83,12 @@ struct IArchiveOpenVolumeCallback : IUnknown {
 };
 struct IArchiveOpenSetSubArchiveName : IUnknown {
     virtual HRESULT STDMETHODCALLTYPE SetSubArchiveName(const wchar_t* name) = 0;
+};
+
+// Handler settings by name ("mt": decoder threads).
+struct ISetProperties : IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE SetProperties(const wchar_t* const* names, const PROPVARIANT* values,
+                                                    UINT32 count) = 0;
 };
 
 struct IInArchive : IUnknown {

@@ -163,11 +163,28 @@ bool T7zInArchive::ItemIsFolder(uint32_t index)
     return folder;
 }
 
+// One decoder thread: the library's multithreaded decoder holds buffers that grow with
+// the payload (about 190 MB for a 100 MB one); one thread keeps memory to the
+// dictionary. A handler without settings decodes as it will.
+void T7zInArchive::SingleThreadedDecoding()
+{
+    ComPtr<ISetProperties> settings;
+    if (FAILED(HandlerObject()->QueryInterface(IID_ISetProperties, reinterpret_cast<void**>(settings.Put()))) ||
+        !settings)
+        return;
+    const wchar_t* const names[] = {L"mt"};
+    PROPVARIANT values[1]{};
+    values[0].vt = VT_UI4;
+    values[0].ulVal = 1;
+    settings->SetProperties(names, values, 1);
+}
+
 void T7zInArchive::Extract(const UINT32* indices, UINT32 count, bool test)
 {
     failures_.clear();
     itemActive_ = false;
     pending_ = nullptr;
+    SingleThreadedDecoding();
     const HRESULT result = HandlerObject()->Extract(indices, count, test ? 1 : 0,
                                                     static_cast<IArchiveExtractCallback*>(this));
     if (pending_) std::rethrow_exception(std::exchange(pending_, nullptr));

@@ -65,6 +65,7 @@ private:
     // Runs the handler's Extract with this object as callback, then raises for the
     // items that failed on the way.
     void Extract(const UINT32* indices, UINT32 count, bool test);
+    void SingleThreadedDecoding();
     void RecordFailure(uint32_t index, std::string reason);
     HRESULT OpenOutputFile(uint32_t index, sevenzip::ISequentialOutStream** stream);
     HRESULT ReportProgress(BOOL isTotal, UINT64 value);
