@@ -1,13 +1,20 @@
 #include "app/Product.h"
 #include "app/RunMode.h"
 #include "framework/Application.h"
+#include "framework/WinStrings.h"
 #include "pages/TForm1.h"
 #include "skinctrls/SkinLibrary.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     Application& application = Application::Instance();
-    application.Initialize();
+    try {
+        application.Initialize();
+    } catch (const std::exception& error) {
+        // No top-level window (no desktop to make it on): say so if anything can, and end.
+        MessageBoxW(nullptr, ToWide(error.what()).c_str(), ToWide(product::SetupTitle).c_str(), MB_ICONERROR);
+        return 1;
+    }
     StartSkinLibrary();
     application.SetTitle(product::SetupTitle);
     if (IsSilentMode()) {

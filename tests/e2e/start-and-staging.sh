@@ -62,6 +62,15 @@ rc=$(wait_exit "$pid" 30)
 check "the silent run ends after reporting the damaged archive (exit $rc)" [ "$rc" = 0 ]
 check "nothing is unpacked from a damaged archive" [ ! -e "$(program_files "$p")/Tavio/Tavio.exe" ]
 
+# Without a desktop to make windows on, the run ends with an error code instead of a crash.
+p=$(fresh_prefix nodisplay)
+set +e
+out=$(env -u DISPLAY WINEPREFIX="$p" WINEARCH=win32 WINEDEBUG=-all HOME="$TAVIO_WINE_STATE/home" timeout 60 wine "$setup" /s 2>&1)
+rc=$?
+set -e
+check "without a display the run ends with exit code 1 (got $rc)" [ "$rc" = 1 ]
+check "without a display nothing is left uncaught" bash -c '[[ $0 != *"terminate called"* ]]' "$out"
+
 # Upper-case JM is interactive: the options page waits; its close mark ends the run.
 p=$(fresh_prefix interactive)
 cp "$setup" "$work/setup_JM.exe"
