@@ -2,23 +2,14 @@
 
 #include <cstdlib>
 
-namespace {
-
-BITMAPINFO Header(int width, int height)
-{
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    return info;
-}
-
-} // namespace
+#include "framework/DibSection.h"
 
 TbsEffectBmp EffectBmpFromBitmap(HBITMAP bitmap)
 {
     BITMAP info{};
     if (!GetObjectW(bitmap, sizeof info, &info)) return TbsEffectBmp(0, 0);
     TbsEffectBmp picture(info.bmWidth, std::abs(info.bmHeight));
-    BITMAPINFO header = Header(picture.Width(), picture.Height());
+    BITMAPINFO header = TopDownBitmapInfo(picture.Width(), picture.Height(), 24);
     const HDC screen = GetDC(nullptr);
     GetDIBits(screen, bitmap, 0, static_cast<UINT>(picture.Height()), picture.Bits(), &header, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
@@ -27,7 +18,7 @@ TbsEffectBmp EffectBmpFromBitmap(HBITMAP bitmap)
 
 void DrawEffectBmp(const TbsEffectBmp& picture, HDC dc, int x, int y)
 {
-    const BITMAPINFO header = Header(picture.Width(), picture.Height());
+    const BITMAPINFO header = TopDownBitmapInfo(picture.Width(), picture.Height(), 24);
     SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(picture.Width()), static_cast<DWORD>(picture.Height()), 0, 0, 0,
                       static_cast<UINT>(picture.Height()), picture.Bits(), &header, DIB_RGB_COLORS);
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/Dib.h"
+#include "framework/DibSection.h"
 #include "framework/Exception.h"
 #include "framework/PngBitmap.h"
 #include "framework/PngImage.h"
@@ -62,11 +63,9 @@ void TbsBitmap::SetSize(int width, int height)
     bits_ = nullptr;
     oldBitmap_ = nullptr;
 
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    GdiObject section(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!section.Get() || !bits) throw Exception("Can't allocate the DIB handle");
+    GdiObject section = CreateTopDownDibSection(width, height, 32, &bits);
+    if (!section.Get()) throw Exception("Can't allocate the DIB handle");
     MemoryDC dc(CreateCompatibleDC(nullptr));
     if (!dc.Get()) throw Exception("Can't create compatible DC");
     const HGDIOBJ old = SelectObject(dc.Get(), section.Get());
@@ -208,10 +207,8 @@ void TbsBitmap::Assign(const TPngBitmap& graphic)
 GdiObject TbsBitmap::AssignToBitmap()
 {
     if (IsEmpty()) return {};
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    GdiObject bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    GdiObject bitmap = CreateTopDownDibSection(width_, height_, 32, &bits);
     if (!bitmap.Get()) return {};
     MemoryDC dc(CreateCompatibleDC(nullptr));
     const HGDIOBJ old = SelectObject(dc.Get(), bitmap.Get());

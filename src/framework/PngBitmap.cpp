@@ -2,16 +2,15 @@
 
 #include <cstring>
 
+#include "framework/DibSection.h"
 #include "framework/Exception.h"
 #include "framework/PngImage.h"
 
 TPngBitmap::TPngBitmap(const TbsPngImage& image) : width_(image.Width()), height_(image.Height())
 {
     if (Empty()) return;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    bitmap_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bitmap_ = CreateTopDownDibSection(width_, height_, 32, &bits);
     if (!bitmap_) throw Exception("Cannot create a bitmap of " + std::to_string(width_) + " x " + std::to_string(height_));
     // AlphaBlend wants premultiplied colours.
     std::vector<uint8_t> bgra = image.ToBgra();

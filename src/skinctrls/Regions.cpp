@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "framework/DibSection.h"
+
 TbsFBitmap::TbsFBitmap(HBITMAP source)
 {
     BITMAP info{};
@@ -12,15 +14,14 @@ TbsFBitmap::TbsFBitmap(HBITMAP source)
     Gap = Width % 4;
     RowInc = Width * 3 + Gap;
     Size = RowInc * Height;
-    BITMAPINFO header{};
-    header.bmiHeader = {sizeof(BITMAPINFOHEADER), Width, -Height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    BITMAPINFO header = TopDownBitmapInfo(Width, Height, 24);
     void* bits = nullptr;
     const HDC screen = GetDC(nullptr);
-    section_ = GdiObject(CreateDIBSection(screen, &header, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (section_.Get() && bits) GetDIBits(screen, source, 0, static_cast<UINT>(Height), bits, &header, DIB_RGB_COLORS);
+    section_ = CreateTopDownDibSection(Width, Height, 24, &bits, screen);
+    if (section_.Get()) GetDIBits(screen, source, 0, static_cast<UINT>(Height), bits, &header, DIB_RGB_COLORS);
     dc_ = MemoryDC(CreateCompatibleDC(screen));
     ReleaseDC(nullptr, screen);
-    if (!section_.Get() || !bits) {
+    if (!section_.Get()) {
         Width = Height = Gap = RowInc = Size = 0;
         return;
     }

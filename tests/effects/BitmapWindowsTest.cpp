@@ -5,6 +5,7 @@
 #include "effects/GlowText.h"
 #include "effects/TbsBitmap.h"
 #include "framework/Dib.h"
+#include "framework/DibSection.h"
 #include "framework/PngBitmap.h"
 #include "framework/PngImage.h"
 #include "skinctrls/Regions.h"
@@ -31,10 +32,8 @@ struct PlainTarget {
     HGDIOBJ old = nullptr;
     PlainTarget(int w, int h)
     {
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         void* p = nullptr;
-        section = GdiObject(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &p, nullptr, 0));
+        section = CreateTopDownDibSection(w, h, 32, &p);
         bits = static_cast<TbsColor*>(p);
         dc = MemoryDC(CreateCompatibleDC(nullptr));
         old = SelectObject(dc.Get(), section.Get());
