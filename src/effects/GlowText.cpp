@@ -23,7 +23,7 @@ int DrawGlowText(TCanvas& canvas, RECT r, std::string_view text, int g, COLORREF
             SelectObject(dc, oldFont);
             GdiFlush(); // the text must be in the pixels before they are read
             BlurBitmap(layer.View(), g);
-            const TbsColor colour = (glowColor & 0xFF) << 16 | (glowColor & 0xFF00) | (glowColor >> 16 & 0xFF);
+            const TbsColor colour = SwapRedBlue(glowColor);
             for (int y = 0; y < layer.Height(); ++y) {
                 TbsColor* row = layer.ScanLine(y);
                 for (int x = 0; x < layer.Width(); ++x) row[x] = (row[x] >> 16 & 0xFF) << 24 | colour;

@@ -5,6 +5,12 @@
 // A pixel as stored: bytes blue, green, red, alpha (alpha in the top byte).
 using TbsColor = uint32_t;
 
+// A framework colour (red in the low byte) as a pixel's colour (blue low), alpha 0.
+constexpr TbsColor SwapRedBlue(uint32_t color)
+{
+    return (color & 0xFF) << 16 | (color & 0xFF00) | (color >> 16 & 0xFF);
+}
+
 // The colour the colour-keyed modes leave out (red 127, green 0, blue 127; low 24 bits).
 constexpr TbsColor TransparentKey = 0x7F007F;
 

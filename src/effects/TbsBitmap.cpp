@@ -28,12 +28,15 @@ bool ChooseSystemTransparentBlt()
     return bits > 23;
 }
 
-// A framework colour (red low) as a pixel (blue low), opaque.
-TbsColor FromColorRef(COLORREF c) { return 0xFF000000u | (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF); }
-
 } // namespace
 
-bool TbsBitmap::UseSystemTransparentBlt = ChooseSystemTransparentBlt();
+bool& TbsBitmap::UseSystemTransparentBlt()
+{
+    // Decided on first use rather than at program start, where it would load a
+    // library and read the screen in every program that merely links this.
+    static bool use = ChooseSystemTransparentBlt();
+    return use;
+}
 
 TbsBitmap* FindBitmapByDC(HDC dc)
 {
@@ -130,7 +133,7 @@ void TbsBitmap::StretchDrawDC(HDC dc, const TRect& d, const TRect& s)
     } else if (AlphaBlend) {
         DrawThroughTemporary(dc, d, s);
     } else if (Transparent) {
-        if (UseSystemTransparentBlt && SkinEntries().TransparentBlt)
+        if (UseSystemTransparentBlt() && SkinEntries().TransparentBlt)
             SkinEntries().TransparentBlt(dc, d.Left, d.Top, d.Width(), d.Height(), dc_.Get(), s.Left, s.Top, s.Width(),
                                          s.Height(), TransparentKey);
         else
@@ -172,7 +175,7 @@ void TbsBitmap::LoadFromPngImage(const TbsPngImage& png)
         TbsColor* row = ScanLine(y);
         for (int x = 0; x < width_; ++x) {
             const TbsColor alpha = png.HasAlpha() ? png.Alpha(x, y) : 255;
-            row[x] = (FromColorRef(png.Pixel(x, y)) & 0xFFFFFF) | alpha << 24;
+            row[x] = SwapRedBlue(png.Pixel(x, y)) | alpha << 24;
         }
     }
     CheckAlpha();
@@ -183,7 +186,7 @@ void TbsBitmap::Assign(const TDib& bitmap)
     SetSize(bitmap.Width(), bitmap.Height());
     if (IsEmpty()) return;
     for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x) *PixelPtr(x, y) = FromColorRef(bitmap.Color(x, y));
+        for (int x = 0; x < width_; ++x) *PixelPtr(x, y) = 0xFF000000u | SwapRedBlue(bitmap.Color(x, y));
 }
 
 void TbsBitmap::Assign(const TPngBitmap& graphic)

@@ -68,9 +68,9 @@ public:
 
     PixelImage View() const { return {bits_, IsEmpty() ? 0 : width_, IsEmpty() ? 0 : height_, AlphaBlend, Transparent}; }
 
-    // Whether keyed drawing uses the system's TransparentBlt: chosen once at start
-    // (available, and a screen of more than 23 bits); tests may switch it.
-    static bool UseSystemTransparentBlt;
+    // Whether keyed drawing uses the system's TransparentBlt: chosen once (available,
+    // and a screen of more than 23 bits); tests may switch it.
+    static bool& UseSystemTransparentBlt();
 
 private:
     void DrawThroughTemporary(HDC dc, const TRect& destination, const TRect& source);

@@ -93,18 +93,18 @@ TEST(TbsBitmap, SystemTransparentBltAndTheFallbackGiveTheSamePixels)
         for (int x = 0; x < 4; ++x)
             *source.PixelPtr(x, y) = (x + y) % 2 ? TransparentKey : Argb(255, static_cast<uint8_t>(40 * x), 90, 7);
     source.Transparent = true;
-    const bool chosen = TbsBitmap::UseSystemTransparentBlt;
+    const bool chosen = TbsBitmap::UseSystemTransparentBlt();
     std::vector<TbsColor> results[2];
     for (int system = 0; system < 2; ++system) {
         if (system && !SkinEntries().TransparentBlt) GTEST_SKIP() << "no TransparentBlt on this system";
         PlainTarget target(8, 6);
         for (int i = 0; i < 48; ++i) target.bits[i] = Argb(255, 1, 2, 3);
-        TbsBitmap::UseSystemTransparentBlt = system == 1;
+        TbsBitmap::UseSystemTransparentBlt() = system == 1;
         source.DrawRect(target.dc.Get(), 2, 1, {0, 0, 4, 3});
         GdiFlush();
         for (int i = 0; i < 48; ++i) results[system].push_back(target.bits[i] & 0xFFFFFF);
     }
-    TbsBitmap::UseSystemTransparentBlt = chosen;
+    TbsBitmap::UseSystemTransparentBlt() = chosen;
     EXPECT_EQ(results[0], results[1]);
     EXPECT_EQ(results[0][1 * 8 + 2], 0x005A07u); // (0, 0) drawn
     EXPECT_EQ(results[0][1 * 8 + 3], 0x010203u); // a key pixel left the target
