@@ -11,16 +11,6 @@ namespace {
 
 constexpr std::string_view RequiredSections[] = {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS"};
 
-// The framed body after its version: the length, then that many bytes.
-void ReadFramedData(TStream& stream, TMemoryStream& data)
-{
-    const int32_t length = ReadInt32(stream);
-    if (length < 0 || length > stream.Size() - stream.Position())
-        throw Exception("Compressed skin data of " + std::to_string(length) + " bytes runs past the end");
-    if (length > 0) data.CopyFrom(stream, length);
-    data.SetPosition(0);
-}
-
 TDib LoadBitmap(const std::string& folder, const std::string& name)
 {
     return name.empty() ? TDib() : TDib::FromBmp(ReadFileBytes(folder + name));
@@ -74,7 +64,11 @@ void TbsCompressedStoredSkin::LoadFramed(TStream& stream)
     data_.SetSize(0);
     stream.SetPosition(0);
     if (ReadInt32(stream) > SkinPackage::CurrentVersion) return;
-    ReadFramedData(stream, data_);
+    const int32_t length = ReadInt32(stream);
+    if (length < 0 || length > stream.Size() - stream.Position())
+        throw Exception("Compressed skin data of " + std::to_string(length) + " bytes runs past the end");
+    if (length > 0) data_.CopyFrom(stream, length);
+    data_.SetPosition(0);
 }
 
 void TbsCompressedStoredSkin::SaveFramed(TStream& stream) const
@@ -118,7 +112,5 @@ void TbsCompressedStoredSkin::LoadFromCompressedFile(std::string_view path)
     const std::vector<std::byte> file = ReadFileBytes(path);
     TMemoryStream stream;
     stream.WriteBuffer(file.data(), file.size());
-    stream.SetPosition(0);
-    if (ReadInt32(stream) > SkinPackage::CurrentVersion) return;
-    ReadFramedData(stream, data_);
+    LoadFramed(stream);
 }

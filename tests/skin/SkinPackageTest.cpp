@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "framework/IniFile.h"
 #include "framework/StringList.h"
 #include "framework/ZlibStream.h"
@@ -145,6 +148,18 @@ TEST(SkinPackage, FramedFormAndCompressedFiles)
     future.WriteBuffer("abc", 3);
     copy.LoadFramed(future);
     EXPECT_TRUE(copy.IsEmpty());
+
+    // A compressed skin file holds the same framed form.
+    const auto file = std::filesystem::temp_directory_path() / "tavio-skin-test.skn";
+    {
+        std::ofstream out(file, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(framed.Bytes().data()), static_cast<std::streamsize>(framed.Size()));
+    }
+    TbsCompressedStoredSkin fromFile;
+    const std::u8string utf8 = file.u8string();
+    fromFile.LoadFromCompressedFile(std::string(utf8.begin(), utf8.end()));
+    std::filesystem::remove(file);
+    EXPECT_TRUE(std::ranges::equal(fromFile.CompressedData(), skin.CompressedData()));
 
     TMemoryStream lying;
     WriteInt32(lying, 3);
