@@ -29,45 +29,34 @@ void FillAlpha(TbsColor* pixels, size_t n, uint8_t value)
     for (size_t i = 0; i < n; ++i) pixels[i] = (pixels[i] & 0xFFFFFF) | alpha;
 }
 
+// The two blends differ in the channels mixed (colours only, alpha then 255; or all
+// four) and the destination's weight (255 − α or 256 − α). Alpha 0 keeps the
+// destination and 255 takes the source in both.
+template <int Channels, uint32_t Whole>
+void Blend(const TbsColor* source, TbsColor* destination, size_t n)
+{
+    for (size_t i = 0; i < n; ++i) {
+        const TbsColor s = source[i], d = destination[i];
+        const uint32_t a = s >> 24;
+        if (a == 0) continue;
+        if (a == 255) {
+            destination[i] = s;
+            continue;
+        }
+        TbsColor out = Channels == 3 ? 0xFF000000u : 0;
+        for (int shift = 0; shift < 8 * Channels; shift += 8) {
+            const uint32_t sc = s >> shift & 0xFF, dc = d >> shift & 0xFF;
+            out |= ((sc * a + dc * (Whole - a)) >> 8) << shift;
+        }
+        destination[i] = out;
+    }
+}
+
 } // namespace
 
-void BlendLinePlain(const TbsColor* source, TbsColor* destination, size_t n)
-{
-    for (size_t i = 0; i < n; ++i) {
-        const TbsColor s = source[i], d = destination[i];
-        const uint32_t a = s >> 24;
-        if (a == 0) continue;
-        if (a == 255) {
-            destination[i] = s;
-            continue;
-        }
-        TbsColor out = 0xFF000000u;
-        for (int shift = 0; shift < 24; shift += 8) {
-            const uint32_t sc = s >> shift & 0xFF, dc = d >> shift & 0xFF;
-            out |= ((sc * a + dc * (255 - a)) >> 8) << shift;
-        }
-        destination[i] = out;
-    }
-}
+void BlendLinePlain(const TbsColor* source, TbsColor* destination, size_t n) { Blend<3, 255>(source, destination, n); }
 
-void BlendLineMmx(const TbsColor* source, TbsColor* destination, size_t n)
-{
-    for (size_t i = 0; i < n; ++i) {
-        const TbsColor s = source[i], d = destination[i];
-        const uint32_t a = s >> 24;
-        if (a == 0) continue;
-        if (a == 255) {
-            destination[i] = s;
-            continue;
-        }
-        TbsColor out = 0;
-        for (int shift = 0; shift < 32; shift += 8) {
-            const uint32_t sc = s >> shift & 0xFF, dc = d >> shift & 0xFF;
-            out |= ((sc * a + dc * (256 - a)) >> 8) << shift;
-        }
-        destination[i] = out;
-    }
-}
+void BlendLineMmx(const TbsColor* source, TbsColor* destination, size_t n) { Blend<4, 256>(source, destination, n); }
 
 #if TAVIO_X86
 __attribute__((target("sse2"))) void BlendLineMmxSse2(const TbsColor* source, TbsColor* destination, size_t n)
