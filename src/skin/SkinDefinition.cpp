@@ -57,18 +57,17 @@ private:
 
 void FontKeys(SkinKeys& keys, TbsFontGroup& font, std::string_view prefix)
 {
-    if (prefix.empty()) {
-        keys.String("fontname", font.Name, "Arial");
-        keys.Integer("fontheight", font.Height, 14);
-        keys.FontStyle("fontstyle", font.Style);
-        keys.Integer("fontcolor", font.Color, 0);
-        return;
-    }
-    const std::string p(prefix);
-    keys.String(p + "fontname", font.Name, "Arial");
-    keys.Integer(p + "fontheight", font.Height, 14);
-    keys.FontStyle(p + "fontstyle", font.Style);
-    keys.Integer(p + "fontcolor", font.Color, 0);
+    // Plain keys go as they are (no string building on the common path); prefixed
+    // ones are put together once each.
+    std::string names[4];
+    auto key = [&](int i, std::string_view name) -> std::string_view {
+        if (prefix.empty()) return name;
+        return names[i].assign(prefix).append(name);
+    };
+    keys.String(key(0, "fontname"), font.Name, "Arial");
+    keys.Integer(key(1, "fontheight"), font.Height, 14);
+    keys.FontStyle(key(2, "fontstyle"), font.Style);
+    keys.Integer(key(3, "fontcolor"), font.Color, 0);
 }
 
 void TbsSkinDefinition::LoadFromIni(const TMemIniFile& ini)
