@@ -90,10 +90,13 @@ void TbsEffectBmp::MorphGradient(const TbsEffectBmp& b, double t)
     GradientColumns(b, right, w - 1, 1, step);
 }
 
+// round(W × t), raised to at least 1, then lowered to at most W − 1.
+int TbsEffectBmp::SlideWidth(double t) const { return std::min(std::max(Round(width_ * t), 1), width_ - 1); }
+
 void TbsEffectBmp::MorphLeftGradient(const TbsEffectBmp& b, double t)
 {
     if (!SameSize(b) || width_ == 0) return;
-    const int a = std::min(std::max(Round(width_ * t), 1), width_ - 1);
+    const int a = SlideWidth(t);
     GradientColumns(b, 0, a, 1, a == 0 ? 1 : 1.0 / a);
 }
 
@@ -107,7 +110,7 @@ void TbsEffectBmp::MorphRightGradient(const TbsEffectBmp& b, double t)
 void TbsEffectBmp::MorphLeftSlide(const TbsEffectBmp& b, double t)
 {
     if (!SameSize(b) || width_ == 0) return;
-    const int a = std::min(std::max(Round(width_ * t), 1), width_ - 1);
+    const int a = SlideWidth(t);
     for (int y = 0; y < height_; ++y)
         for (int k = 0; k < a; ++k)
             std::memcpy(&Row(y)[k * 3], &b.Row(y)[std::min(width_ - a + k, width_ - 1) * 3], 3);
@@ -116,7 +119,7 @@ void TbsEffectBmp::MorphLeftSlide(const TbsEffectBmp& b, double t)
 void TbsEffectBmp::MorphRightSlide(const TbsEffectBmp& b, double t)
 {
     if (!SameSize(b) || width_ == 0) return;
-    const int a = std::min(std::max(Round(width_ * t), 1), width_ - 1);
+    const int a = SlideWidth(t);
     for (int y = 0; y < height_; ++y)
         for (int k = 0; k < a; ++k)
             std::memcpy(&Row(y)[std::min(width_ - a + k, width_ - 1) * 3], &b.Row(y)[k * 3], 3);

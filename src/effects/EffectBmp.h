@@ -35,6 +35,7 @@ public:
 
 private:
     bool SameSize(const TbsEffectBmp& b) const { return b.width_ == width_ && b.height_ == height_; }
+    int SlideWidth(double t) const;
     void GradientColumns(const TbsEffectBmp& b, int from, int to, int direction, double step);
 
     int width_, height_;
