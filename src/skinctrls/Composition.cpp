@@ -15,6 +15,19 @@ void Band(SkinPainter& painter, bool stretch, bool horizontal, const TRect& targ
     else TileVertically(painter, target, source);
 }
 
+// Copies between masks; strips only ever copy.
+class MaskPainter final : public SkinPainter {
+public:
+    MaskPainter(const MaskImage& from, MaskImage& to) : from_(from), to_(to) {}
+    void Copy(const TRect& target, const TRect& source) override { to_.CopyFrom(from_, source, target.Left, target.Top); }
+    void Stretch(const TRect& target, const TRect& source) override { Copy(target, source); }
+    void SetClip(const TRect*) override {}
+
+private:
+    const MaskImage& from_;
+    MaskImage& to_;
+};
+
 void CopyPiece(SkinPainter& painter, const TRect& target, const TRect& source)
 {
     if (!target.IsEmpty() && !source.IsEmpty()) painter.Copy(target, source);
@@ -173,37 +186,37 @@ MaskStrips ComposeMaskStrips(const MaskImage& m, const SkinGeometry& g, const Sc
     MaskStrips strips;
     const TRect& c = g.Client;
     const TRect& cs = sc.Client;
-    // Tiles a piece of m along one axis of a strip, 1:1.
-    auto tileDown = [](MaskImage& strip, const MaskImage& from, const TRect& piece) {
-        for (const Span& s : TileSpans(piece.Height(), 0, strip.Height))
-            strip.CopyFrom(from, {piece.Left, piece.Top, piece.Right, piece.Top + s.Length}, 0, s.Start);
+    // Strips are tiled by the same rule as images, copying mask pixels 1:1.
+    auto tileDown = [&](MaskImage& strip, const TRect& piece) {
+        MaskPainter painter(m, strip);
+        TileVertically(painter, {0, 0, piece.Width(), strip.Height}, piece);
     };
-    auto tileAcross = [](MaskImage& strip, const MaskImage& from, const TRect& piece, int32_t a, int32_t b) {
-        for (const Span& s : TileSpans(piece.Width(), a, b))
-            strip.CopyFrom(from, {piece.Left, piece.Top, piece.Left + s.Length, piece.Bottom}, s.Start, 0);
+    auto tileAcross = [&](MaskImage& strip, const TRect& piece, int32_t a, int32_t b) {
+        MaskPainter painter(m, strip);
+        TileHorizontally(painter, {a, 0, b, piece.Height()}, piece);
     };
     if (c.Left > 0 && cs.Height() > 0) {
         strips.Left = MaskImage(c.Left, cs.Height());
-        tileDown(strips.Left, m, {0, g.LeftTop.Y, c.Left, g.LeftBottom.Y});
+        tileDown(strips.Left, {0, g.LeftTop.Y, c.Left, g.LeftBottom.Y});
         strips.Left.CopyFrom(m, {0, c.Top, c.Left, g.LeftTop.Y}, 0, 0);
         strips.Left.CopyFrom(m, {0, g.LeftBottom.Y, c.Left, c.Bottom}, 0, strips.Left.Height - (c.Bottom - g.LeftBottom.Y));
     }
     if (m.Width - c.Right > 0 && cs.Height() > 0) {
         strips.Right = MaskImage(m.Width - c.Right, cs.Height());
-        tileDown(strips.Right, m, {c.Right, g.RightTop.Y, m.Width, g.RightBottom.Y});
+        tileDown(strips.Right, {c.Right, g.RightTop.Y, m.Width, g.RightBottom.Y});
         strips.Right.CopyFrom(m, {c.Right, c.Top, m.Width, g.RightTop.Y}, 0, 0);
         strips.Right.CopyFrom(m, {c.Right, g.RightBottom.Y, m.Width, c.Bottom}, 0,
                               strips.Right.Height - (c.Bottom - g.RightBottom.Y));
     }
     if (w > 0 && c.Top > 0) {
         strips.Top = MaskImage(w, c.Top);
-        tileAcross(strips.Top, m, {g.LeftTop.X, 0, g.RightTop.X, c.Top}, sc.LeftTop.X, sc.RightTop.X);
+        tileAcross(strips.Top, {g.LeftTop.X, 0, g.RightTop.X, c.Top}, sc.LeftTop.X, sc.RightTop.X);
         strips.Top.CopyFrom(m, {0, 0, g.LeftTop.X, c.Top}, 0, 0);
         strips.Top.CopyFrom(m, {g.RightTop.X, 0, m.Width, c.Top}, sc.RightTop.X, 0);
     }
     if (w > 0 && m.Height - c.Bottom > 0) {
         strips.Bottom = MaskImage(w, m.Height - c.Bottom);
-        tileAcross(strips.Bottom, m, {g.LeftBottom.X, c.Bottom, g.RightBottom.X, m.Height}, sc.LeftBottom.X,
+        tileAcross(strips.Bottom, {g.LeftBottom.X, c.Bottom, g.RightBottom.X, m.Height}, sc.LeftBottom.X,
                    sc.RightBottom.X);
         strips.Bottom.CopyFrom(m, {0, c.Bottom, g.LeftBottom.X, m.Height}, 0, 0);
         strips.Bottom.CopyFrom(m, {g.RightBottom.X, c.Bottom, m.Width, m.Height}, sc.RightBottom.X, 0);
