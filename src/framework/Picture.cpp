@@ -6,9 +6,9 @@
 
 Picture::Picture(Page& parent) : GraphicControl(parent) {}
 
-void Picture::SetImage(const TbsPngImage& image)
+void Picture::SetImage(TbsPngImage image)
 {
-    image_ = image;
+    image_ = std::move(image);
     bitmap_ = std::make_shared<const TPngBitmap>(image_);
     Invalidate();
     if (IncrementalDisplay) UpdateWindow(Parent().Handle());

@@ -12,7 +12,7 @@ public:
     explicit Picture(Page& parent);
 
     const TbsPngImage& Image() const { return image_; }
-    void SetImage(const TbsPngImage& image);
+    void SetImage(TbsPngImage image);
     void CopyPictureFrom(const Picture& other);
     // Repaint as soon as the picture changes rather than with the next paint.
     bool IncrementalDisplay = false;

@@ -1,7 +1,5 @@
 #include "framework/PngBitmap.h"
 
-#include <cstring>
-
 #include "framework/DibSection.h"
 #include "framework/Exception.h"
 #include "framework/PngImage.h"
@@ -12,13 +10,15 @@ TPngBitmap::TPngBitmap(const TbsPngImage& image) : width_(image.Width()), height
     void* bits = nullptr;
     bitmap_ = CreateTopDownDibSection(width_, height_, 32, &bits);
     if (!bitmap_) throw Exception("Cannot create a bitmap of " + std::to_string(width_) + " x " + std::to_string(height_));
-    // AlphaBlend wants premultiplied colours.
-    std::vector<uint8_t> bgra = image.ToBgra();
-    for (size_t i = 0; i < bgra.size(); i += 4) {
+    auto* bgra = static_cast<uint8_t*>(bits);
+    image.CopyBgraTo(bgra);
+    // AlphaBlend wants premultiplied colours; opaque pixels already are.
+    const size_t bytes = static_cast<size_t>(width_) * height_ * 4;
+    for (size_t i = 0; i < bytes; i += 4) {
         const unsigned a = bgra[i + 3];
+        if (a == 255) continue;
         for (int c = 0; c < 3; ++c) bgra[i + c] = static_cast<uint8_t>((bgra[i + c] * a + 127) / 255);
     }
-    std::memcpy(bits, bgra.data(), bgra.size());
     dc_.Reset(CreateCompatibleDC(nullptr));
     SelectObject(dc_.Get(), bitmap_.Get());
 }

@@ -131,11 +131,42 @@ void TbsPngImage::ReadInto(void* context, TbsPngImage& image)
     png_read_update_info(png, info);
 
     const size_t rowBytes = png_get_rowbytes(png, info);
-    job.raw.resize(rowBytes * image.height_);
+    const size_t pixels = static_cast<size_t>(image.width_) * image.height_;
+    // Rows without alpha are already in the picture's own layout: decode straight into it.
+    uint8_t* target;
+    if (image.HasAlpha()) {
+        job.raw.resize(rowBytes * image.height_);
+        target = job.raw.data();
+    } else {
+        if (rowBytes != static_cast<size_t>(image.width_) * image.Channels()) png_error(png, "unexpected row size");
+        image.samples_.resize(pixels * image.Channels());
+        target = image.samples_.data();
+    }
     job.rows.resize(image.height_);
-    for (int y = 0; y < image.height_; ++y) job.rows[y] = job.raw.data() + y * rowBytes;
+    for (int y = 0; y < image.height_; ++y) job.rows[y] = target + y * rowBytes;
     png_read_image(png, job.rows.data());
     png_read_end(png, nullptr);
+    if (image.HasAlpha()) {
+        if (rowBytes != static_cast<size_t>(image.width_) * (image.Channels() + 1)) png_error(png, "unexpected row size");
+        image.SplitAlpha(job.raw.data());
+    }
+}
+
+// Interleaved samples with alpha last, split into samples and rows of alpha.
+void TbsPngImage::SplitAlpha(const uint8_t* in)
+{
+    const size_t pixels = static_cast<size_t>(width_) * height_;
+    samples_.resize(pixels * Channels());
+    alpha_.resize(pixels);
+    uint8_t* s = samples_.data();
+    if (Channels() == 3) {
+        for (size_t i = 0; i < pixels; ++i, in += 4, s += 3) {
+            s[0] = in[0], s[1] = in[1], s[2] = in[2];
+            alpha_[i] = in[3];
+        }
+    } else {
+        for (size_t i = 0; i < pixels; ++i, in += 2) s[i] = in[0], alpha_[i] = in[1];
+    }
 }
 
 TbsPngImage TbsPngImage::FromPng(std::span<const std::byte> file)
@@ -150,19 +181,6 @@ TbsPngImage TbsPngImage::FromPng(std::span<const std::byte> file)
     auto image = std::make_unique<TbsPngImage>();
     if (setjmp(png_jmpbuf(job->png))) throw Exception("Invalid PNG image: " + job->error);
     ReadInto(job.get(), *image);
-
-    // Split interleaved alpha off into rows of its own.
-    const int channels = image->Channels();
-    const int stride = channels + (image->HasAlpha() ? 1 : 0);
-    image->samples_.resize(static_cast<size_t>(image->width_) * image->height_ * channels);
-    if (image->HasAlpha()) image->alpha_.resize(static_cast<size_t>(image->width_) * image->height_);
-    for (int y = 0; y < image->height_; ++y)
-        for (int x = 0; x < image->width_; ++x) {
-            const uint8_t* in = job->rows[y] + x * stride;
-            const size_t at = static_cast<size_t>(y) * image->width_ + x;
-            std::memcpy(image->samples_.data() + at * channels, in, channels);
-            if (image->HasAlpha()) image->alpha_[at] = in[channels];
-        }
     return std::move(*image);
 }
 
@@ -331,11 +349,23 @@ void TbsPngImage::AddAlphaChannel()
 std::vector<uint8_t> TbsPngImage::ToBgra() const
 {
     std::vector<uint8_t> out(static_cast<size_t>(width_) * height_ * 4);
-    uint8_t* p = out.data();
+    CopyBgraTo(out.data());
+    return out;
+}
+
+void TbsPngImage::CopyBgraTo(uint8_t* p) const
+{
+    const size_t pixels = static_cast<size_t>(width_) * height_;
+    // Pages decode their pictures while the user waits: the common types go by the row.
+    if ((type_ == RGB && !hasTransparentColor_) || type_ == RGBAlpha) {
+        const uint8_t* s = samples_.data();
+        for (size_t i = 0; i < pixels; ++i, s += 3, p += 4)
+            p[0] = s[2], p[1] = s[1], p[2] = s[0], p[3] = type_ == RGBAlpha ? alpha_[i] : 255;
+        return;
+    }
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x, p += 4) {
             const uint32_t c = Pixel(x, y);
             p[0] = Blue(c), p[1] = Green(c), p[2] = Red(c), p[3] = Alpha(x, y);
         }
-    return out;
 }

@@ -55,10 +55,13 @@ public:
 
     // Blue, green, red, alpha per pixel (not premultiplied), rows top-down.
     std::vector<uint8_t> ToBgra() const;
+    // The same into Width() * Height() * 4 bytes at out.
+    void CopyBgraTo(uint8_t* out) const;
 
 private:
     static void ReadInto(void* job, TbsPngImage& image);
     void WriteFrom(void* job) const;
+    void SplitAlpha(const uint8_t* interleaved);
     int Channels() const { return type_ == RGB || type_ == RGBAlpha ? 3 : 1; }
     const uint8_t* Sample(int x, int y) const { return samples_.data() + (static_cast<size_t>(y) * width_ + x) * Channels(); }
 

@@ -187,3 +187,26 @@ TEST(PngImage, DamagedFilesRaise)
     EXPECT_THROW(TbsPngImage::FromPng(garbled), Exception);
     EXPECT_THROW(TbsPngImage::FromPng(std::vector<std::byte>(100, std::byte{1})), Exception);
 }
+
+TEST(PngImage, BgraHoldsEachPixelsColourAndAlphaWhateverTheType)
+{
+    TbsPngImage keyed = Gradient(TbsPngImage::RGB);
+    keyed.SetTransparentColor(keyed.Pixel(3, 1));
+    TbsPngImage palette(3, 2, TbsPngImage::Palette);
+    palette.SetPalette({0x0000FF, 0x00FF00, 0xFF0000}, {255, 0, 90});
+    palette.SetPixel(1, 0, 0x00FF00);
+    palette.SetPixel(2, 1, 0xFF0000);
+    for (const TbsPngImage& image : {Gradient(TbsPngImage::Grayscale), Gradient(TbsPngImage::RGB),
+                                     Gradient(TbsPngImage::GrayscaleAlpha), Gradient(TbsPngImage::RGBAlpha), keyed, palette}) {
+        const std::vector<uint8_t> bgra = TbsPngImage::FromPng(image.ToPng()).ToBgra();
+        ASSERT_EQ(bgra.size(), static_cast<size_t>(image.Width()) * image.Height() * 4);
+        const uint8_t* p = bgra.data();
+        for (int y = 0; y < image.Height(); ++y)
+            for (int x = 0; x < image.Width(); ++x, p += 4) {
+                const uint32_t c = image.Pixel(x, y);
+                EXPECT_EQ(p[0] | (p[1] << 8) | (p[2] << 16), ((c & 0xFF) << 16) | (c & 0xFF00) | (c >> 16))
+                    << image.Type() << " at " << x << "," << y;
+                EXPECT_EQ(p[3], image.Alpha(x, y)) << image.Type() << " at " << x << "," << y;
+            }
+    }
+}
