@@ -32,12 +32,16 @@ in_prefix() {
   WINEPREFIX=$p "$TAVIO_WINE_RUN" "$TAVIO_WINE_STATE" "$@"
 }
 
-# wait_window NAME SECONDS: prints the id of a visible window with that name
+# wait_window NAME SECONDS: prints the id of a visible window with that name. The
+# application's own window carries the same title but has no size (X shows it as 1 x 1):
+# it is never the one looked for.
 wait_window() {
   local id
   for _ in $(seq $(($2 * 10))); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
+    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null | tac); do
+      [ "$(xdotool getwindowgeometry "$id" 2>/dev/null | awk '/Geometry/{print $2}')" = 1x1 ] && continue
+      echo "$id"; return 0
+    done
     sleep 0.1
   done
   return 1
