@@ -1,31 +1,18 @@
 #include "install/Shortcuts.h"
 
-#include <optional>
-
 #include "framework/Exception.h"
 #include "framework/FileSystem.h"
 #include "framework/InterfacedObject.h"
 #include "framework/SystemError.h"
 #include "framework/Win32.h"
 #include "framework/WinStrings.h"
+#include "pages/SpecialFolder.h"
 
 #include <shlobj.h>
 
 namespace {
 
 constexpr char PlayerName[] = "塔维欧";
-
-// The folder's path without a trailing "\", or nothing when the shell cannot say.
-std::optional<std::string> SpecialFolder(int csidl)
-{
-    PIDLIST_ABSOLUTE list = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &list))) return std::nullopt;
-    wchar_t path[MAX_PATH + 1] = {};
-    const BOOL found = SHGetPathFromIDListW(list, path);
-    CoTaskMemFree(list);
-    if (!found || !path[0]) return std::nullopt;
-    return ToUtf8(path);
-}
 
 struct LinkFile {
     ComPtr<IShellLinkW> link;
@@ -58,11 +45,11 @@ void CreateShortcuts(const InstallSettings& settings)
     const std::string linkName = std::string("\\") + PlayerName + ".lnk";
 
     if (IsOn(settings.DesktopShortcut))
-        if (const auto desktop = SpecialFolder(CSIDL_DESKTOPDIRECTORY)) shortcut.Save(*desktop + linkName);
+        if (const auto desktop = FindSpecialFolder(CSIDL_DESKTOPDIRECTORY)) shortcut.Save(*desktop + linkName);
     if (IsOn(settings.QuickLaunchShortcut))
-        if (const auto appData = SpecialFolder(CSIDL_APPDATA))
+        if (const auto appData = FindSpecialFolder(CSIDL_APPDATA))
             shortcut.Save(*appData + "\\Microsoft\\Internet Explorer\\Quick Launch" + linkName);
-    if (const auto programs = SpecialFolder(CSIDL_PROGRAMS)) {
+    if (const auto programs = FindSpecialFolder(CSIDL_PROGRAMS)) {
         const std::string folder = *programs + "\\" + PlayerName;
         // One level only: the programs folder itself is the system's.
         if (!DirectoryExists(folder) && !CreateDirectoryW(ToWide(folder).c_str(), nullptr))
@@ -74,5 +61,5 @@ void CreateShortcuts(const InstallSettings& settings)
 void CreateShortcutAt(const std::string& target, int csidl, std::string_view relativeName)
 {
     LinkFile shortcut(target);
-    if (const auto folder = SpecialFolder(csidl)) shortcut.Save(*folder + "\\" + std::string(relativeName) + ".lnk");
+    if (const auto folder = FindSpecialFolder(csidl)) shortcut.Save(*folder + "\\" + std::string(relativeName) + ".lnk");
 }

@@ -5,13 +5,15 @@
 #include "app/PathText.h"
 #include "framework/WinStrings.h"
 
-std::string SpecialFolderPath(int csidl)
+std::optional<std::string> FindSpecialFolder(int csidl)
 {
-    wchar_t buffer[MAX_PATH + 1] = {};
     PIDLIST_ABSOLUTE list = nullptr;
-    if (SUCCEEDED(SHGetSpecialFolderLocation(nullptr, csidl, &list))) {
-        SHGetPathFromIDListW(list, buffer);
-        CoTaskMemFree(list);
-    }
-    return IncludeTrailingBackslash(ToUtf8(buffer));
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &list))) return std::nullopt;
+    wchar_t path[MAX_PATH + 1] = {};
+    const BOOL found = SHGetPathFromIDListW(list, path);
+    CoTaskMemFree(list);
+    if (!found || !path[0]) return std::nullopt;
+    return ToUtf8(path);
 }
+
+std::string SpecialFolderPath(int csidl) { return IncludeTrailingBackslash(FindSpecialFolder(csidl).value_or("")); }
