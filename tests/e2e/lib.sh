@@ -47,6 +47,29 @@ wait_window() {
   return 1
 }
 
+# wait_page WxH SECONDS [NOT-ID]: prints the id of a visible installer page of that size,
+# other than NOT-ID (the progress and the finish page have the same size).
+wait_page() {
+  local id
+  for _ in $(seq $(($2 * 10))); do
+    for id in $(xdotool search --onlyvisible --name '塔维欧安装向导' 2>/dev/null); do
+      [ "$id" = "${3:-}" ] && continue
+      [ "$(xdotool getwindowgeometry "$id" 2>/dev/null | awk '/Geometry/{print $2}')" = "$1" ] && { echo "$id"; return 0; }
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
+# shoot ID NAME: saves what the window shows as NAME.png among the screenshots
+shoot() {
+  local shots=${TAVIO_SCREENSHOTS:-$TAVIO_WINE_STATE/screenshots} geometry position
+  mkdir -p "$shots"
+  geometry=$(xdotool getwindowgeometry "$1" | awk '/Geometry/{print $2}')
+  position=$(xdotool getwindowgeometry "$1" | awk -F'[ ,]+' '/Position/{print $3"+"$4}')
+  import -window root -crop "$geometry+$position" "$shots/$2.png" 2>/dev/null || true
+}
+
 # answer_message: waits for the installer's message box and presses Return on it
 answer_message() {
   local id

@@ -83,9 +83,7 @@ if id=$(wait_window '塔维欧安装向导' 60); then
   done
   sleep 1 # let it paint before the screenshot
   check "options page is 588x400 (got $geometry)" [ "$geometry" = 588x400 ]
-  shots=${TAVIO_SCREENSHOTS:-$TAVIO_WINE_STATE/screenshots}; mkdir -p "$shots"
-  import -window root -crop "$(xdotool getwindowgeometry "$id" | awk '/Geometry/{print $2}')+$(xdotool getwindowgeometry "$id" | awk -F'[ ,]+' '/Position/{print $3"+"$4}')" \
-    "$shots/options-page-plain.png" 2>/dev/null || true
+  shoot "$id" options-page-plain
   check "nothing staged before the install click" [ ! -e "$(program_files "$p")/Tavio" ]
   xdotool mousemove --window "$id" 578 10 click 1
 else
