@@ -12,14 +12,14 @@ export TAVIO_STANDIN_LOG="Z:${log//\//\\}"
 cp "$setup" "$work/TavioSetup.exe"
 in_prefix "$p" "$work/TavioSetup.exe" & pid=$!
 
-if ! options=$(wait_page 588x400 60); then
+if ! options=$(wait_window 塔维欧安装向导 60 588x400); then
   fail "the options page is shown"; finish
 fi
 sleep 1 # let it paint
 shoot "$options" options-page
 xdotool mousemove --window "$options" 294 359 click 1 # the install button
 
-if progress=$(wait_page 588x358 30); then
+if progress=$(wait_window 塔维欧安装向导 30 588x358); then
   pass "the install button brings up the progress page"
   sleep 1.5
   shoot "$progress" progress-page
@@ -28,7 +28,7 @@ else
   fail "the install button brings up the progress page"
 fi
 
-if final=$(wait_page 588x358 120 "${progress:-}"); then
+if final=$(wait_window 塔维欧安装向导 120 588x358 "${progress:-}"); then
   pass "the progress page gives way to the finish page"
   sleep 1
   shoot "$final" finish-page

@@ -32,29 +32,21 @@ in_prefix() {
   WINEPREFIX=$p "$TAVIO_WINE_RUN" "$TAVIO_WINE_STATE" "$@"
 }
 
-# wait_window NAME SECONDS: prints the id of a visible window with that name. The
-# application's own window carries the same title but has no size (X shows it as 1 x 1):
-# it is never the one looked for.
+# window_size ID: the window's size as WxH
+window_size() { xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Geometry/{print $2}'; }
+
+# wait_window NAME SECONDS [WxH [NOT-ID]]: prints the id of a visible window with that
+# name — of that size, if given, and other than NOT-ID (the progress and the finish page
+# have the same size). The application's own window carries the pages' title but has no
+# size (X shows it as 1 x 1): it is never the one looked for.
 wait_window() {
-  local id
+  local id size
   for _ in $(seq $(($2 * 10))); do
     for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null | tac); do
-      [ "$(xdotool getwindowgeometry "$id" 2>/dev/null | awk '/Geometry/{print $2}')" = 1x1 ] && continue
+      size=$(window_size "$id")
+      [ "$size" = 1x1 ] || [ "$id" = "${4:-}" ] && continue
+      [ -n "${3:-}" ] && [ "$size" != "$3" ] && continue
       echo "$id"; return 0
-    done
-    sleep 0.1
-  done
-  return 1
-}
-
-# wait_page WxH SECONDS [NOT-ID]: prints the id of a visible installer page of that size,
-# other than NOT-ID (the progress and the finish page have the same size).
-wait_page() {
-  local id
-  for _ in $(seq $(($2 * 10))); do
-    for id in $(xdotool search --onlyvisible --name '塔维欧安装向导' 2>/dev/null); do
-      [ "$id" = "${3:-}" ] && continue
-      [ "$(xdotool getwindowgeometry "$id" 2>/dev/null | awk '/Geometry/{print $2}')" = "$1" ] && { echo "$id"; return 0; }
     done
     sleep 0.1
   done
@@ -63,11 +55,10 @@ wait_page() {
 
 # shoot ID NAME: saves what the window shows as NAME.png among the screenshots
 shoot() {
-  local shots=${TAVIO_SCREENSHOTS:-$TAVIO_WINE_STATE/screenshots} geometry position
+  local shots=${TAVIO_SCREENSHOTS:-$TAVIO_WINE_STATE/screenshots} position
   mkdir -p "$shots"
-  geometry=$(xdotool getwindowgeometry "$1" | awk '/Geometry/{print $2}')
   position=$(xdotool getwindowgeometry "$1" | awk -F'[ ,]+' '/Position/{print $3"+"$4}')
-  import -window root -crop "$geometry+$position" "$shots/$2.png" 2>/dev/null || true
+  import -window root -crop "$(window_size "$1")+$position" "$shots/$2.png" 2>/dev/null || true
 }
 
 # answer_message: waits for the installer's message box and presses Return on it

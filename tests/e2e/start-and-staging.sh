@@ -77,7 +77,7 @@ cp "$setup" "$work/setup_JM.exe"
 in_prefix "$p" "$work/setup_JM.exe" & pid=$!
 if id=$(wait_window '塔维欧安装向导' 60); then
   for _ in $(seq 50); do
-    geometry=$(xdotool getwindowgeometry "$id" | awk '/Geometry/{print $2}')
+    geometry=$(window_size "$id")
     [ "$geometry" = 588x400 ] && break
     sleep 0.1
   done
