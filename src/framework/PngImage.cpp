@@ -131,25 +131,16 @@ void TbsPngImage::ReadInto(void* context, TbsPngImage& image)
     png_read_update_info(png, info);
 
     const size_t rowBytes = png_get_rowbytes(png, info);
-    const size_t pixels = static_cast<size_t>(image.width_) * image.height_;
+    const int stride = image.Channels() + (image.HasAlpha() ? 1 : 0);
+    if (rowBytes != static_cast<size_t>(image.width_) * stride) png_error(png, "unexpected row size");
     // Rows without alpha are already in the picture's own layout: decode straight into it.
-    uint8_t* target;
-    if (image.HasAlpha()) {
-        job.raw.resize(rowBytes * image.height_);
-        target = job.raw.data();
-    } else {
-        if (rowBytes != static_cast<size_t>(image.width_) * image.Channels()) png_error(png, "unexpected row size");
-        image.samples_.resize(pixels * image.Channels());
-        target = image.samples_.data();
-    }
+    std::vector<uint8_t>& rows = image.HasAlpha() ? job.raw : image.samples_;
+    rows.resize(rowBytes * image.height_);
     job.rows.resize(image.height_);
-    for (int y = 0; y < image.height_; ++y) job.rows[y] = target + y * rowBytes;
+    for (int y = 0; y < image.height_; ++y) job.rows[y] = rows.data() + y * rowBytes;
     png_read_image(png, job.rows.data());
     png_read_end(png, nullptr);
-    if (image.HasAlpha()) {
-        if (rowBytes != static_cast<size_t>(image.width_) * (image.Channels() + 1)) png_error(png, "unexpected row size");
-        image.SplitAlpha(job.raw.data());
-    }
+    if (image.HasAlpha()) image.SplitAlpha(job.raw.data());
 }
 
 // Interleaved samples with alpha last, split into samples and rows of alpha.
