@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "framework/ByteOrder.h"
 #include "framework/Exception.h"
 
 namespace {
@@ -12,18 +13,6 @@ constexpr size_t FileHeaderSize = 14, InfoHeaderSize = 40;
 
 [[noreturn]] void Invalid(const char* why) { throw Exception(std::string("Invalid bitmap: ") + why); }
 
-uint32_t Get32(std::span<const std::byte> data, size_t at)
-{
-    uint32_t v;
-    std::memcpy(&v, data.data() + at, 4);
-    return v;
-}
-uint16_t Get16(std::span<const std::byte> data, size_t at)
-{
-    uint16_t v;
-    std::memcpy(&v, data.data() + at, 2);
-    return v;
-}
 void Put32(std::vector<std::byte>& out, uint32_t v)
 {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::byte>(v >> (8 * i)));
@@ -64,13 +53,13 @@ TDib TDib::FromBmp(std::span<const std::byte> file)
 {
     if (file.size() < FileHeaderSize + InfoHeaderSize) Invalid("file too short");
     if (file[0] != std::byte{'B'} || file[1] != std::byte{'M'}) Invalid("no BM signature");
-    const uint32_t offset = Get32(file, 10);
-    const uint32_t infoSize = Get32(file, 14);
+    const uint32_t offset = LittleEndian32(file, 10);
+    const uint32_t infoSize = LittleEndian32(file, 14);
     if (infoSize < InfoHeaderSize || infoSize > file.size() - FileHeaderSize) Invalid("bad header size");
-    const auto width = static_cast<int32_t>(Get32(file, 18));
-    const auto height = static_cast<int32_t>(Get32(file, 22));
-    const uint16_t planes = Get16(file, 26), bits = Get16(file, 28);
-    const uint32_t compression = Get32(file, 30), colorsUsed = Get32(file, 46);
+    const auto width = static_cast<int32_t>(LittleEndian32(file, 18));
+    const auto height = static_cast<int32_t>(LittleEndian32(file, 22));
+    const uint16_t planes = LittleEndian16(file, 26), bits = LittleEndian16(file, 28);
+    const uint32_t compression = LittleEndian32(file, 30), colorsUsed = LittleEndian32(file, 46);
     if (planes != 1) Invalid("planes must be 1");
     if (bits != 1 && bits != 8 && bits != 24) Invalid("unsupported depth");
     if (compression != 0) Invalid("compressed bitmaps are not supported");

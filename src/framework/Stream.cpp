@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "framework/ByteOrder.h"
 #include "framework/Exception.h"
 
 int64_t TStream::Size()
@@ -41,9 +42,9 @@ int64_t TStream::CopyFrom(TStream& source, int64_t count)
 
 int32_t ReadInt32(TStream& stream)
 {
-    uint8_t b[4];
+    std::byte b[4];
     stream.ReadBuffer(b, 4);
-    return static_cast<int32_t>(b[0] | b[1] << 8 | b[2] << 16 | static_cast<uint32_t>(b[3]) << 24);
+    return static_cast<int32_t>(LittleEndian32(b));
 }
 
 void WriteInt32(TStream& stream, int32_t value)

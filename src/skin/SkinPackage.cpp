@@ -1,9 +1,9 @@
 #include "skin/SkinPackage.h"
 
 #include <algorithm>
-#include <cstring>
 #include <span>
 
+#include "framework/ByteOrder.h"
 #include "framework/Exception.h"
 #include "framework/Stream.h"
 
@@ -44,15 +44,12 @@ public:
     }
     int32_t Int32()
     {
-        const auto b = Take(4);
-        return static_cast<int32_t>(std::to_integer<uint32_t>(b[0]) | std::to_integer<uint32_t>(b[1]) << 8 |
-                                    std::to_integer<uint32_t>(b[2]) << 16 | std::to_integer<uint32_t>(b[3]) << 24);
+        return static_cast<int32_t>(LittleEndian32(Take(4)));
     }
     TDib Bitmap()
     {
         if (data_.size() - at_ < BitmapFileHeaderSize) throw Exception("Stream read error");
-        uint32_t size;
-        std::memcpy(&size, data_.data() + at_ + 2, 4); // little-endian on every target we build
+        const uint32_t size = LittleEndian32(data_, at_ + 2);
         if (size < BitmapFileHeaderSize || size > data_.size() - at_)
             throw Exception("Invalid bitmap: file size " + std::to_string(size) + " beyond the data");
         return TDib::FromBmp(Take(size));
