@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "framework/DcScopes.h"
 #include "framework/DibSection.h"
 
 TbsEffectBmp EffectBmpFromBitmap(HBITMAP bitmap)
@@ -10,9 +11,8 @@ TbsEffectBmp EffectBmpFromBitmap(HBITMAP bitmap)
     if (!GetObjectW(bitmap, sizeof info, &info)) return TbsEffectBmp(0, 0);
     TbsEffectBmp picture(info.bmWidth, std::abs(info.bmHeight));
     BITMAPINFO header = TopDownBitmapInfo(picture.Width(), picture.Height(), 24);
-    const HDC screen = GetDC(nullptr);
-    GetDIBits(screen, bitmap, 0, static_cast<UINT>(picture.Height()), picture.Bits(), &header, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
+    const WindowDC screen(nullptr);
+    GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(picture.Height()), picture.Bits(), &header, DIB_RGB_COLORS);
     return picture;
 }
 

@@ -1,7 +1,10 @@
 #include "effects/GlowText.h"
 
+#include <optional>
+
 #include "effects/Blur.h"
 #include "effects/TbsBitmap.h"
+#include "framework/DcScopes.h"
 #include "framework/WinStrings.h"
 
 int DrawGlowText(TCanvas& canvas, RECT r, std::string_view text, int g, COLORREF glowColor, int o, UINT format)
@@ -11,7 +14,7 @@ int DrawGlowText(TCanvas& canvas, RECT r, std::string_view text, int g, COLORREF
         layer.SetSize(r.right - r.left + 2 * g, r.bottom - r.top + 2 * g);
         if (!layer.IsEmpty()) {
             const HDC dc = layer.DC();
-            const HGDIOBJ oldFont = SelectObject(dc, GetCurrentObject(canvas.Handle(), OBJ_FONT));
+            std::optional<SelectedObject> font(std::in_place, dc, GetCurrentObject(canvas.Handle(), OBJ_FONT));
             SetTextColor(dc, RGB(255, 0, 0));
             SetBkMode(dc, TRANSPARENT);
             const std::wstring wide = ToWide(text);
@@ -20,7 +23,7 @@ int DrawGlowText(TCanvas& canvas, RECT r, std::string_view text, int g, COLORREF
                 RECT pass{q.left + shift.x, q.top + shift.y, q.right + shift.x, q.bottom + shift.y};
                 DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &pass, format);
             }
-            SelectObject(dc, oldFont);
+            font.reset();
             GdiFlush(); // the text must be in the pixels before they are read
             BlurBitmap(layer.View(), g);
             const TbsColor colour = SwapRedBlue(glowColor);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/DcScopes.h"
 #include "framework/Dib.h"
 #include "framework/DibSection.h"
 #include "framework/Exception.h"
@@ -22,10 +23,8 @@ std::vector<TbsBitmap*>& Registry()
 bool ChooseSystemTransparentBlt()
 {
     if (!SkinEntries().TransparentBltAvailable || !SkinEntries().TransparentBlt) return false;
-    const HDC screen = GetDC(nullptr);
-    const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
-    ReleaseDC(nullptr, screen);
-    return bits > 23;
+    const WindowDC screen(nullptr);
+    return GetDeviceCaps(screen.Get(), BITSPIXEL) * GetDeviceCaps(screen.Get(), PLANES) > 23;
 }
 
 } // namespace
@@ -51,7 +50,7 @@ TbsBitmap::~TbsBitmap()
 {
     std::erase(Registry(), this);
     canvas_.reset();
-    if (dc_.Get() && oldBitmap_) SelectObject(dc_.Get(), oldBitmap_);
+    selection_.reset();
 }
 
 void TbsBitmap::SetSize(int width, int height)
@@ -60,23 +59,25 @@ void TbsBitmap::SetSize(int width, int height)
     height = std::abs(height);
     if (width == 0 || height == 0 || (width == width_ && height == height_ && !IsEmpty())) return;
     canvas_.reset();
-    if (dc_.Get() && oldBitmap_) SelectObject(dc_.Get(), oldBitmap_);
+    selection_.reset();
     dc_.Reset();
     section_.Reset();
     bits_ = nullptr;
-    oldBitmap_ = nullptr;
 
     void* bits = nullptr;
     GdiObject section = CreateTopDownDibSection(width, height, 32, &bits);
     if (!section.Get()) throw Exception("Can't allocate the DIB handle");
     MemoryDC dc(CreateCompatibleDC(nullptr));
     if (!dc.Get()) throw Exception("Can't create compatible DC");
-    const HGDIOBJ old = SelectObject(dc.Get(), section.Get());
-    if (!old || old == HGDI_ERROR) throw Exception("Can't bslect an object into DC");
-
     section_ = std::move(section);
     dc_ = std::move(dc);
-    oldBitmap_ = old;
+    selection_.emplace(dc_.Get(), section_.Get());
+    if (!selection_->Selected()) {
+        selection_.reset();
+        dc_.Reset();
+        section_.Reset();
+        throw Exception("Can't bslect an object into DC");
+    }
     bits_ = static_cast<TbsColor*>(bits);
     width_ = width;
     height_ = height;
@@ -160,10 +161,11 @@ void TbsBitmap::AssignBitmap(HBITMAP bitmap)
     if (!GetObjectW(bitmap, sizeof info, &info)) return;
     SetSize(info.bmWidth, info.bmHeight);
     if (IsEmpty()) return;
-    MemoryDC source(CreateCompatibleDC(nullptr));
-    const HGDIOBJ old = SelectObject(source.Get(), bitmap);
-    BitBlt(dc_.Get(), 0, 0, width_, height_, source.Get(), 0, 0, SRCCOPY);
-    SelectObject(source.Get(), old);
+    {
+        MemoryDC source(CreateCompatibleDC(nullptr));
+        SelectedObject selected(source.Get(), bitmap);
+        BitBlt(dc_.Get(), 0, 0, width_, height_, source.Get(), 0, 0, SRCCOPY);
+    }
     SetAlpha(255);
 }
 
@@ -213,13 +215,12 @@ GdiObject TbsBitmap::AssignToBitmap()
     void* bits = nullptr;
     GdiObject bitmap = CreateTopDownDibSection(width_, height_, 32, &bits);
     if (!bitmap.Get()) return {};
-    MemoryDC dc(CreateCompatibleDC(nullptr));
-    const HGDIOBJ old = SelectObject(dc.Get(), bitmap.Get());
     {
+        MemoryDC dc(CreateCompatibleDC(nullptr));
+        SelectedObject selected(dc.Get(), bitmap.Get());
         TCanvas canvas(dc.Get());
         DrawOnCanvas(canvas, 0, 0);
     }
     GdiFlush();
-    SelectObject(dc.Get(), old);
     return bitmap;
 }

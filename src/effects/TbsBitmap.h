@@ -1,9 +1,11 @@
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "effects/PixelImage.h"
 #include "framework/Canvas.h"
+#include "framework/DcScopes.h"
 #include "framework/Handles.h"
 #include "framework/Win32.h"
 
@@ -79,7 +81,7 @@ private:
     int width_ = 0, height_ = 0;
     GdiObject section_;
     MemoryDC dc_;
-    HGDIOBJ oldBitmap_ = nullptr;
+    std::optional<SelectedObject> selection_; // the section leaves the context before either goes
     std::unique_ptr<TCanvas> canvas_;
 };
 

@@ -29,7 +29,7 @@ void Application::Initialize()
 void Application::BroadcastToPages(TComponent& sender, unsigned message)
 {
     const auto wParam = reinterpret_cast<WPARAM>(&sender);
-    constexpr LPARAM lParam = 1000;
+    constexpr LPARAM lParam = BroadcastMark;
     Page* owner = nullptr;
     for (const auto& page : pages_)
         if (page->Owns(sender)) owner = page.get();

@@ -31,6 +31,9 @@ public:
     // Values of the wrong kind, unknown handlers and missing files raise through the
     // loader, which names the page, line and word.
     virtual bool SetProperty(const PageProperty& property, PageLoader& loader);
+    // Runs once every component of the definition is read and every reference between
+    // them resolved; Loading is already cleared.
+    virtual void Loaded() {}
 
     // Links two components so each hears through Notification when the other is
     // destroyed: components that refer to others drop the reference then.
@@ -47,6 +50,8 @@ private:
 // Components that change what every form shows announce it to all forms; the Windows
 // build installs a hook that sends the announcement to the pages as a window message.
 using BroadcastHook = std::function<void(TComponent& sender, unsigned message)>;
+// What tells a broadcast from other messages of the same number: its lParam.
+constexpr long BroadcastMark = 1000;
 void SetBroadcastHook(BroadcastHook hook);
 void Broadcast(TComponent& sender, unsigned message);
 

@@ -2,12 +2,26 @@
 
 #include <windowsx.h>
 
+#include "framework/DcScopes.h"
+#include "framework/DibSection.h"
 #include "framework/Page.h"
 #include "framework/PageLoader.h"
+
+namespace {
+constexpr wchar_t ControlProperty[] = L"TavioControl";
+}
 
 CustomControl::CustomControl(Page& parent) : parent_(parent)
 {
     CreateHandle(0, WS_CHILD | WS_VISIBLE | WS_TABSTOP, parent.Handle(), {}, 0, 0, 0, 0);
+    SetPropW(Handle(), ControlProperty, this);
+}
+
+CustomControl::~CustomControl() { RemovePropW(Handle(), ControlProperty); }
+
+CustomControl* CustomControl::FromHandle(HWND window)
+{
+    return static_cast<CustomControl*>(GetPropW(window, ControlProperty));
 }
 
 RECT CustomControl::Bounds() const { return BoundsInParent(Handle()); }
@@ -44,7 +58,7 @@ bool CustomControl::SetProperty(const PageProperty& property, PageLoader& loader
 
 void CustomControl::Paint(TCanvas&) {}
 
-void CustomControl::PaintParentBackground(HDC dc) { parent_.PaintArea(dc, Bounds()); }
+void CustomControl::PaintParentBackground(HDC dc) const { parent_.PaintArea(dc, Bounds()); }
 
 void CustomControl::MouseEntered()
 {
@@ -67,25 +81,23 @@ void CustomControl::Click()
     if (OnClick) OnClick();
 }
 
+void CustomControl::PaintOffscreen(const OffscreenBitmap& surface)
+{
+    PaintParentBackground(surface.DC());
+    TCanvas canvas(surface.DC());
+    Paint(canvas);
+}
+
 void CustomControl::PaintWindow()
 {
-    PAINTSTRUCT ps;
-    HDC screen = BeginPaint(Handle(), &ps);
+    PaintScope paint(Handle());
     RECT client;
     GetClientRect(Handle(), &client);
-    if (client.right > 0 && client.bottom > 0) {
-        MemoryDC memory(CreateCompatibleDC(screen));
-        GdiObject bitmap(CreateCompatibleBitmap(screen, client.right, client.bottom));
-        HGDIOBJ old = SelectObject(memory.Get(), bitmap.Get());
-        PaintParentBackground(memory.Get());
-        {
-            TCanvas canvas(memory.Get());
-            Paint(canvas);
-        }
-        BitBlt(screen, 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
-        SelectObject(memory.Get(), old);
-    }
-    EndPaint(Handle(), &ps);
+    if (client.right <= 0 || client.bottom <= 0) return;
+    OffscreenBitmap memory(paint.DC(), client.right, client.bottom);
+    if (!memory.Valid()) return;
+    PaintOffscreen(memory);
+    BitBlt(paint.DC(), 0, 0, client.right, client.bottom, memory.DC(), 0, 0, SRCCOPY);
 }
 
 LRESULT CustomControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -98,7 +110,7 @@ LRESULT CustomControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         PaintWindow();
         return 0;
-    case 1284:
+    case WM_PARENTBACKGROUNDCHANGED:
         BackgroundChanged();
         return 0;
     case WM_MOUSEMOVE:
@@ -139,6 +151,8 @@ LRESULT CustomControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_KEYDOWN:
         KeyDown(static_cast<WORD>(wParam));
         return 0;
+    case WM_SYSCHAR: // the page offers accelerators to all its controls
+        return SendMessageW(parent_.Handle(), message, wParam, lParam);
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETFOCUS:

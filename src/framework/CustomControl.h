@@ -4,6 +4,7 @@
 #include "framework/GraphicControl.h"
 #include "framework/Window.h"
 
+class OffscreenBitmap;
 class Page;
 
 // The base of windowed controls that paint themselves: a child window of the page
@@ -12,6 +13,9 @@ class Page;
 class CustomControl : public TComponent, protected Window {
 public:
     explicit CustomControl(Page& parent);
+    ~CustomControl() override;
+    // The control whose window this is, or null.
+    static CustomControl* FromHandle(HWND window);
 
     using Window::Handle;
     Page& Parent() const { return parent_; }
@@ -31,6 +35,12 @@ public:
     void SetFocus() { ::SetFocus(Handle()); }
     bool MouseInControl() const { return mouseInside_; }
     void Invalidate() { InvalidateRect(Handle(), nullptr, FALSE); }
+    // Paints now rather than with the next pass of the message loop.
+    void Repaint()
+    {
+        Invalidate();
+        UpdateWindow(Handle());
+    }
 
     NotifyEvent OnClick;
     NotifyEvent OnMouseEnter;
@@ -40,17 +50,20 @@ public:
     bool SetProperty(const PageProperty& property, PageLoader& loader) override;
 
 protected:
+    // Fills the offscreen surface of one paint (the control's size), which then reaches
+    // the screen in one blit: by default the background, then Paint over it.
+    virtual void PaintOffscreen(const OffscreenBitmap& surface);
     // Paints the control over the copy of its background already in the canvas.
     virtual void Paint(TCanvas& canvas);
     // What lies behind the control, painted into dc at the control's size.
-    void PaintParentBackground(HDC dc);
+    void PaintParentBackground(HDC dc) const;
     virtual void MouseEntered();
     virtual void MouseLeft();
     virtual void MouseDown(MouseButton button, unsigned keys, int x, int y);
     virtual void MouseUp(MouseButton button, unsigned keys, int x, int y);
     virtual void KeyDown(WORD key);
     virtual void FocusChanged(bool focused);
-    // The page's background behind the control changed (message 1284).
+    // The page's background behind the control changed (WM_PARENTBACKGROUNDCHANGED).
     virtual void BackgroundChanged();
     virtual void Click();
 

@@ -15,3 +15,15 @@ GdiObject CreateTopDownDibSection(int width, int height, WORD bitsPerPixel, void
     if (!*bits) section.Reset();
     return section;
 }
+
+OffscreenBitmap::OffscreenBitmap(HDC compatible, int width, int height)
+    : width_(width), height_(height), bitmap_([&] {
+          void* bits = nullptr;
+          GdiObject bitmap = CreateTopDownDibSection(width, height, 32, &bits, compatible);
+          bits_ = static_cast<uint32_t*>(bits);
+          return bitmap;
+      }()),
+      dc_(CreateCompatibleDC(compatible)), selection_(dc_.Get(), bitmap_.Get())
+{
+    if (!bitmap_) bits_ = nullptr;
+}

@@ -1,4 +1,7 @@
 #pragma once
+#include <cstdint>
+
+#include "framework/DcScopes.h"
 #include "framework/Handles.h"
 #include "framework/Win32.h"
 
@@ -6,3 +9,24 @@
 BITMAPINFO TopDownBitmapInfo(int width, int height, WORD bitsPerPixel);
 // A top-down DIB section (empty on failure) and, in *bits, its pixel memory.
 GdiObject CreateTopDownDibSection(int width, int height, WORD bitsPerPixel, void** bits, HDC dc = nullptr);
+
+// A memory context holding a 32-bit top-down DIB section of its own: the offscreen
+// surface of one paint, drawn on with GDI and with pixels alike (GdiFlush between the
+// two). Members go in reverse order, so the bitmap leaves the context before either
+// is deleted.
+class OffscreenBitmap {
+public:
+    OffscreenBitmap(HDC compatible, int width, int height);
+    HDC DC() const { return dc_.Get(); }
+    uint32_t* Bits() const { return bits_; } // blue, green, red, alpha; rows top-down
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool Valid() const { return bits_ && dc_ && selection_.Selected(); }
+
+private:
+    int width_, height_;
+    uint32_t* bits_ = nullptr;
+    GdiObject bitmap_;
+    MemoryDC dc_;
+    SelectedObject selection_;
+};

@@ -16,3 +16,12 @@ GdiObject CreateFontFrom(const FontSpec& style)
     wcsncpy(lf.lfFaceName, name.c_str(), LF_FACESIZE - 1);
     return GdiObject(CreateFontIndirectW(&lf));
 }
+
+HFONT FontCache::Get(const FontSpec& style)
+{
+    if (!font_ || !(style == style_)) {
+        font_ = CreateFontFrom(style);
+        style_ = style;
+    }
+    return static_cast<HFONT>(font_.Get());
+}

@@ -13,6 +13,18 @@ struct FontSpec {
     bool StrikeOut = false;
     COLORREF Color = RGB(0, 0, 0);
     BYTE Charset = DEFAULT_CHARSET;
+    bool operator==(const FontSpec&) const = default;
+};
+
+// One GDI font kept for as long as the wanted description stays the same, so a control
+// that paints often does not make a font every time.
+class FontCache {
+public:
+    HFONT Get(const FontSpec& style);
+
+private:
+    FontSpec style_;
+    GdiObject font_;
 };
 
 GdiObject CreateFontFrom(const FontSpec& style);

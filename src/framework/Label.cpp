@@ -1,22 +1,67 @@
 #include "framework/Label.h"
 
+#include "framework/DcScopes.h"
 #include "framework/PageLoader.h"
 #include "framework/WinStrings.h"
 
-Label::Label(Page& parent) : GraphicControl(parent), font_(CreateFontFrom(style_)) {}
+Label::Label(Page& parent) : GraphicControl(parent) {}
 
 void Label::SetCaption(std::string_view caption)
 {
     if (caption_ == caption) return;
     caption_ = caption;
+    AdjustBounds();
     Invalidate();
 }
 
 void Label::SetFont(const FontSpec& style)
 {
     style_ = style;
-    font_ = CreateFontFrom(style_);
+    AdjustBounds();
     Invalidate();
+}
+
+void Label::SetShowAccelChar(bool on)
+{
+    showAccelChar_ = on;
+    AdjustBounds();
+    Invalidate();
+}
+
+void Label::SetWordWrap(bool on)
+{
+    wordWrap_ = on;
+    AdjustBounds();
+    Invalidate();
+}
+
+void Label::SetAutoSize(bool on)
+{
+    autoSize_ = on;
+    AdjustBounds();
+}
+
+UINT Label::TextFlags() const
+{
+    return alignment_ | DT_TOP | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE) | (showAccelChar_ ? 0 : DT_NOPREFIX);
+}
+
+void Label::AdjustBounds()
+{
+    if (!autoSize_) return;
+    const WindowDC screen(nullptr);
+    RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
+    DrawCaption(screen.Get(), r, TextFlags() | DT_CALCRECT);
+    SetSize(r.right - r.left, r.bottom - r.top);
+}
+
+int Label::DrawCaption(HDC dc, RECT& r, UINT flags)
+{
+    SelectedObject font(dc, CaptionFont(style_));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, style_.Color);
+    const std::wstring text = ToWide(caption_);
+    return DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
 }
 
 void Label::SetOpaque(COLORREF color)
@@ -45,12 +90,7 @@ void Label::Paint(HDC dc)
         GdiObject brush(CreateSolidBrush(color_));
         FillRect(dc, &r, static_cast<HBRUSH>(brush.Get()));
     }
-    HGDIOBJ old = SelectObject(dc, font_.Get());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, style_.Color);
-    const std::wstring text = ToWide(caption_);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, alignment_ | DT_TOP | DT_NOPREFIX | DT_SINGLELINE);
-    SelectObject(dc, old);
+    DrawCaption(dc, r, TextFlags());
 }
 
 bool Label::SetProperty(const PageProperty& property, PageLoader& loader)
@@ -65,6 +105,10 @@ bool Label::SetProperty(const PageProperty& property, PageLoader& loader)
     else if (name == "FontHeight") font.Height = loader.Integer(property);
     else if (name == "FontColor") font.Color = static_cast<COLORREF>(loader.Integer(property));
     else if (name == "FontBold") font.Bold = loader.Boolean(property);
+    else if (name == "FontUnderline") font.Underline = loader.Boolean(property);
+    else if (name == "ShowAccelChar") SetShowAccelChar(loader.Boolean(property));
+    else if (name == "WordWrap") SetWordWrap(loader.Boolean(property));
+    else if (name == "AutoSize") SetAutoSize(loader.Boolean(property));
     else if (name == "Color") SetOpaque(static_cast<COLORREF>(loader.Integer(property)));
     else if (name == "Transparent") loader.Boolean(property) ? SetTransparent() : SetOpaque(color_);
     else if (name == "Alignment") {

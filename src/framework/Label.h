@@ -18,16 +18,36 @@ public:
     void SetOpaque(COLORREF color);
     void SetTransparent();
     void SetAlignment(UINT alignment); // DT_LEFT, DT_CENTER or DT_RIGHT
+    // "&" marks the next character as the accelerator (and "&&" is a plain "&");
+    // off, the caption is drawn as it stands.
+    bool ShowAccelChar() const { return showAccelChar_; }
+    void SetShowAccelChar(bool on);
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool on);
+    // On, the label takes the size its caption measures.
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool on);
 
     void Paint(HDC dc) override;
-    // Caption, FontName, FontHeight, FontColor, FontBold, Color, Transparent,
-    // Alignment (left, center, right), and the graphic control's own.
+    // Caption, FontName, FontHeight, FontColor, FontBold, FontUnderline, Color,
+    // Transparent, Alignment (left, center, right), ShowAccelChar, WordWrap, AutoSize,
+    // and the graphic control's own.
     bool SetProperty(const PageProperty& property, PageLoader& loader) override;
+
+protected:
+    // Draws the caption into r with the DrawText flags, or with DT_CALCRECT measures it
+    // into r; the text height.
+    virtual int DrawCaption(HDC dc, RECT& r, UINT flags);
+    UINT TextFlags() const;
+    // Makes the label the size its caption measures, when AutoSize is on.
+    void AdjustBounds();
+    HFONT CaptionFont(const FontSpec& style) { return fonts_.Get(style); }
 
 private:
     std::string caption_;
     FontSpec style_;
-    GdiObject font_;
+    FontCache fonts_;
+    bool showAccelChar_ = false, wordWrap_ = false, autoSize_ = false;
     bool transparent_ = true;
     COLORREF color_ = 0;
     UINT alignment_ = DT_LEFT;

@@ -5,6 +5,8 @@
 
 #include "framework/Application.h"
 #include "framework/Exception.h"
+#include "framework/DcScopes.h"
+#include "framework/DibSection.h"
 #include "framework/Handles.h"
 #include "framework/PageLoader.h"
 
@@ -85,7 +87,7 @@ void Page::InvalidateRect(const RECT& area) { ::InvalidateRect(Handle(), &area, 
 void Page::NotifyBackgroundChanged()
 {
     for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        SendMessageW(child, 1284, 0, 0);
+        SendMessageW(child, WM_PARENTBACKGROUNDCHANGED, 0, 0);
 }
 
 const NotifyEvent* Page::FindNotifyHandler(std::string_view name) const
@@ -160,48 +162,46 @@ GraphicControl* Page::ControlAt(int x, int y) const
     return nullptr;
 }
 
-void Page::PaintArea(HDC dc, const RECT& area)
+void Page::PaintArea(HDC dc, const RECT& area, const GraphicControl* below)
 {
-    const bool wasCopy = std::exchange(paintingCopy_, true);
-    Render(dc, area);
-    paintingCopy_ = wasCopy;
+    // The mark goes even when a control's painting raises.
+    struct CopyMark {
+        bool& flag;
+        bool was;
+        ~CopyMark() { flag = was; }
+    } mark{paintingCopy_, std::exchange(paintingCopy_, true)};
+    Render(dc, area, below);
 }
 
-void Page::Render(HDC dc, const RECT& area)
+void Page::Render(HDC dc, const RECT& area, const GraphicControl* below)
 {
-    const int saved = SaveDC(dc);
+    SavedDC saved(dc);
     OffsetViewportOrgEx(dc, -area.left, -area.top, nullptr);
     IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
     RECT client;
     GetClientRect(Handle(), &client);
     PaintBackground(dc, client);
     for (GraphicControl* control : controls_) {
+        if (control == below) break;
         RECT r = control->Bounds(), overlap;
         if (!control->Visible() || !IntersectRect(&overlap, &r, &area)) continue;
-        const int inner = SaveDC(dc);
+        SavedDC inner(dc);
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
         OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
         control->Paint(dc);
-        RestoreDC(dc, inner);
     }
-    RestoreDC(dc, saved);
 }
 
 void Page::Paint()
 {
-    PAINTSTRUCT ps;
-    HDC screen = BeginPaint(Handle(), &ps);
-    const RECT& area = ps.rcPaint;
+    PaintScope paint(Handle());
+    const RECT& area = paint.Area();
     const int width = area.right - area.left, height = area.bottom - area.top;
-    if (width > 0 && height > 0) {
-        MemoryDC memory(CreateCompatibleDC(screen));
-        GdiObject bitmap(CreateCompatibleBitmap(screen, width, height));
-        HGDIOBJ old = SelectObject(memory.Get(), bitmap.Get());
-        Render(memory.Get(), area);
-        BitBlt(screen, area.left, area.top, width, height, memory.Get(), 0, 0, SRCCOPY);
-        SelectObject(memory.Get(), old);
-    }
-    EndPaint(Handle(), &ps);
+    if (width <= 0 || height <= 0) return;
+    OffscreenBitmap memory(paint.DC(), width, height);
+    if (!memory.Valid()) return;
+    Render(memory.DC(), area, nullptr);
+    BitBlt(paint.DC(), area.left, area.top, width, height, memory.DC(), 0, 0, SRCCOPY);
 }
 
 void Page::SetHover(GraphicControl* control)
@@ -288,6 +288,16 @@ LRESULT Page::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MOUSELEAVE:
         SetHover(nullptr);
         return 0;
+    case WM_SYSCHAR:
+        for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (SendMessageW(child, WM_DIALOGCHAR, wParam, 0)) return 0;
+        break;
+    default:
+        // A broadcast reaches the page's controls too: skinned ones re-read their skin.
+        if (message >= WM_USER && lParam == BroadcastMark)
+            for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+                SendMessageW(child, message, wParam, lParam);
+        break;
     case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN: case WM_RBUTTONUP:
     case WM_MBUTTONDOWN: case WM_MBUTTONUP:

@@ -11,6 +11,13 @@
 
 class PageLoader;
 
+// Sent to a child window when what lies behind it changed (the number is the contract
+// between skinned controls and their parents).
+constexpr UINT WM_PARENTBACKGROUNDCHANGED = WM_USER + 260; // 1284
+// Offers an Alt+character (wParam) of the page to a child window: non-zero means the
+// child took it as its accelerator.
+constexpr UINT WM_DIALOGCHAR = WM_APP + 1;
+
 // A borderless top-level page owned by the application window. It paints its
 // background and its graphic controls into one offscreen bitmap, so nothing flickers.
 // A page streamed from a definition owns the components the definition made.
@@ -39,12 +46,14 @@ public:
 
     void Invalidate();
     void InvalidateRect(const RECT& area);
-    // Paints what lies in `area` of the page (background and graphic controls) into
-    // dc, the area's top-left corner at the dc's origin: the copy a windowed control
-    // shows through. PaintingCopy() is true meanwhile.
-    void PaintArea(HDC dc, const RECT& area);
+    // Paints what lies in `area` of the page into dc, the area's top-left corner at the
+    // dc's origin: the background and the graphic controls, all of them (the copy a
+    // windowed control shows through: windows lie above every graphic control) or only
+    // those below `below` in z-order (the copy a graphic control shows through).
+    // PaintingCopy() is true meanwhile.
+    void PaintArea(HDC dc, const RECT& area, const GraphicControl* below = nullptr);
     bool PaintingCopy() const { return paintingCopy_; }
-    // Tells every child window that what lies behind it changed (message 1284).
+    // Tells every child window that what lies behind it changed.
     void NotifyBackgroundChanged();
 
     // Clicks and drags on the page outside every control.
@@ -100,7 +109,7 @@ private:
     RECT WindowBounds() const;
     GraphicControl* ControlAt(int x, int y) const;
     void Paint();
-    void Render(HDC dc, const RECT& area);
+    void Render(HDC dc, const RECT& area, const GraphicControl* below);
     void RouteMouse(UINT message, WPARAM wParam, LPARAM lParam);
     void SetHover(GraphicControl* control);
     void AlignControls();

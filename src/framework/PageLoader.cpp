@@ -89,13 +89,13 @@ std::string PageLoader::Identifier(const PageProperty& property) const
     return Value(property, 0, PageValue::Kind::Identifier, "a name").Text;
 }
 
-std::vector<std::byte> PageLoader::File(const PageProperty& property) const
+std::vector<std::byte> PageLoader::File(const PageProperty& property, size_t index) const
 {
-    const std::string& path = Value(property, 0, PageValue::Kind::File, "a <file>").Text;
+    const std::string& path = Value(property, index, PageValue::Kind::File, "a <file>").Text;
     try {
         return files_(path);
     } catch (const Exception&) {
-        Fail(property, "no such file is embedded");
+        Fail(property, "no such file is embedded", index);
     }
 }
 
@@ -133,6 +133,7 @@ void PageLoader::Load()
 {
     for (const PageProperty& property : definition_.Properties)
         if (!page_.SetProperty(property, *this)) Fail(property, "unknown page property", property.Values.size());
+    std::vector<TComponent*> made;
     for (const ComponentDefinition& definition : definition_.Components) {
         const ComponentRegistry::Factory* factory = registry_.Find(definition.ClassName);
         if (!factory)
@@ -141,14 +142,20 @@ void PageLoader::Load()
             throw Exception(PageError(definition_.Source, definition.Line, definition.Name, "the name is taken"));
         std::unique_ptr<TComponent> component = (*factory)(page_);
         component->Name = definition.Name;
-        TComponent& made = *component;
+        TComponent& current = *component;
         page_.Adopt(std::move(component));
+        made.push_back(&current);
+        current.ComponentState |= TComponent::Loading;
         for (const PageProperty& property : definition.Properties)
-            if (!made.SetProperty(property, *this))
+            if (!current.SetProperty(property, *this))
                 Fail(property, "unknown property of " + definition.ClassName, property.Values.size());
     }
     for (const auto& action : later_) action();
     later_.clear();
+    for (TComponent* component : made) {
+        component->ComponentState &= ~TComponent::Loading;
+        component->Loaded();
+    }
     page_.BindComponents();
     if (page_.OnCreate) page_.OnCreate();
 }

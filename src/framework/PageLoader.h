@@ -48,13 +48,24 @@ public:
     std::string String(const PageProperty& property) const;
     bool Boolean(const PageProperty& property) const;
     std::string Identifier(const PageProperty& property) const;
-    std::vector<std::byte> File(const PageProperty& property) const;
+    std::vector<std::byte> File(const PageProperty& property, size_t index = 0) const;
     RECT Rectangle(const PageProperty& property) const; // left top width height
     NotifyEvent Notify(const PageProperty& property) const;
     MouseEvent Mouse(const PageProperty& property) const;
     // Runs after every component exists (references between components).
     void Later(std::function<void()> action) { later_.push_back(std::move(action)); }
     TComponent& Component(const PageProperty& property) const;
+    // A reference to another component of class T, resolved once every component
+    // exists and handed to set; another class raises.
+    template <typename T, typename Set>
+    void Reference(const PageProperty& property, Set set)
+    {
+        Later([this, &property, set] {
+            auto* component = dynamic_cast<T*>(&Component(property));
+            if (!component) Fail(property, property.Name + " names a component of another class");
+            set(component);
+        });
+    }
     [[noreturn]] void Fail(const PageProperty& property, std::string_view what, size_t index = 0) const;
 
 private:

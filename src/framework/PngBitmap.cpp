@@ -20,7 +20,7 @@ TPngBitmap::TPngBitmap(const TbsPngImage& image) : width_(image.Width()), height
         for (int c = 0; c < 3; ++c) bgra[i + c] = static_cast<uint8_t>((bgra[i + c] * a + 127) / 255);
     }
     dc_.Reset(CreateCompatibleDC(nullptr));
-    SelectObject(dc_.Get(), bitmap_.Get());
+    selection_.emplace(dc_.Get(), bitmap_.Get());
 }
 
 void TPngBitmap::Draw(HDC dc, int x, int y) const { Draw(dc, RECT{x, y, x + width_, y + height_}); }

@@ -1,4 +1,7 @@
 #pragma once
+#include <optional>
+
+#include "framework/DcScopes.h"
 #include "framework/Handles.h"
 
 class TbsPngImage;
@@ -20,6 +23,9 @@ public:
 
 private:
     int width_ = 0, height_ = 0;
-    MemoryDC dc_;
+    // In this order, so the bitmap leaves its context before either is deleted: the
+    // system refuses to delete a selected bitmap, and it would stay behind.
     GdiObject bitmap_;
+    MemoryDC dc_;
+    std::optional<SelectedObject> selection_;
 };

@@ -1,5 +1,6 @@
 #include "pages/PlainPaint.h"
 
+#include "framework/DcScopes.h"
 #include "framework/Font.h"
 #include "framework/WinStrings.h"
 
@@ -17,12 +18,11 @@ void FillColor(HDC dc, const RECT& r, COLORREF color)
 void Text(HDC dc, RECT r, std::string_view text, const FontSpec& style, UINT format)
 {
     GdiObject font = CreateFontFrom(style);
-    HGDIOBJ old = SelectObject(dc, font.Get());
+    SelectedObject selected(dc, font.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, style.Color);
     const std::wstring wide = ToWide(text);
     DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, format | DT_NOPREFIX | DT_SINGLELINE);
-    SelectObject(dc, old);
 }
 } // namespace
 
@@ -46,23 +46,21 @@ void PaintPlainButton(HDC dc, const RECT& bounds, std::string_view caption)
 {
     GdiObject brush(CreateSolidBrush(RGB(255, 122, 26)));
     GdiObject pen(CreatePen(PS_SOLID, 1, RGB(230, 100, 10)));
-    HGDIOBJ oldBrush = SelectObject(dc, brush.Get());
-    HGDIOBJ oldPen = SelectObject(dc, pen.Get());
-    RoundRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom, 8, 8);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
+    {
+        SelectedObject selectedBrush(dc, brush.Get()), selectedPen(dc, pen.Get());
+        RoundRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom, 8, 8);
+    }
     Text(dc, bounds, caption, {.Height = 20, .Bold = true, .Color = RGB(255, 255, 255)}, DT_CENTER | DT_VCENTER);
 }
 
 void PaintCloseMark(HDC dc, const RECT& r)
 {
     GdiObject pen(CreatePen(PS_SOLID, 2, RGB(255, 255, 255)));
-    HGDIOBJ old = SelectObject(dc, pen.Get());
+    SelectedObject selected(dc, pen.Get());
     MoveToEx(dc, r.left, r.top, nullptr);
     LineTo(dc, r.right - 1, r.bottom - 1);
     MoveToEx(dc, r.right - 1, r.top, nullptr);
     LineTo(dc, r.left, r.bottom - 1);
-    SelectObject(dc, old);
 }
 
 void PaintMinimizeMark(HDC dc, const RECT& r) { FillColor(dc, r, RGB(255, 255, 255)); }

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "framework/Dib.h"
+
 namespace {
 
 TRect Rect(int32_t left, int32_t top, int32_t right, int32_t bottom) { return {left, top, right, bottom}; }
@@ -222,4 +224,23 @@ MaskStrips ComposeMaskStrips(const MaskImage& m, const SkinGeometry& g, const Sc
         strips.Bottom.CopyFrom(m, {g.RightBottom.X, c.Bottom, m.Width, m.Height}, sc.RightBottom.X, 0);
     }
     return strips;
+}
+
+MaskImage MaskFromDib(const TDib& picture)
+{
+    MaskImage mask(picture.Width(), picture.Height());
+    for (int32_t y = 0; y < mask.Height; ++y) {
+        uint8_t* out = mask.Row(y);
+        if (picture.BitsPerPixel() == 24) {
+            std::memcpy(out, picture.Row(y).data(), static_cast<size_t>(mask.Width) * 3);
+            continue;
+        }
+        for (int32_t x = 0; x < mask.Width; ++x, out += 3) {
+            const uint32_t c = picture.Color(x, y); // 00BBGGRR
+            out[0] = static_cast<uint8_t>(c >> 16);
+            out[1] = static_cast<uint8_t>(c >> 8);
+            out[2] = static_cast<uint8_t>(c);
+        }
+    }
+    return mask;
 }

@@ -74,6 +74,10 @@ struct MaskImage {
     void CopyFrom(const MaskImage& from, const TRect& source, int32_t x, int32_t y);
 };
 
+// A skin mask picture of any depth in the form masks are read in.
+class TDib;
+MaskImage MaskFromDib(const TDib& picture);
+
 // The platform's region data: a 32-byte header (size 32, type 1, count, 0, bounds)
 // and one 16-byte rectangle per run of black pixels in a row, offset by (dx, dy).
 // The rectangle store grows as needed. An empty mask gives no data.

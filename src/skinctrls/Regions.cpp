@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "framework/DcScopes.h"
 #include "framework/DibSection.h"
 
 TbsFBitmap::TbsFBitmap(HBITMAP source)
@@ -16,24 +17,22 @@ TbsFBitmap::TbsFBitmap(HBITMAP source)
     Size = RowInc * Height;
     BITMAPINFO header = TopDownBitmapInfo(Width, Height, 24);
     void* bits = nullptr;
-    const HDC screen = GetDC(nullptr);
-    section_ = CreateTopDownDibSection(Width, Height, 24, &bits, screen);
-    if (section_.Get()) GetDIBits(screen, source, 0, static_cast<UINT>(Height), bits, &header, DIB_RGB_COLORS);
-    dc_ = MemoryDC(CreateCompatibleDC(screen));
-    ReleaseDC(nullptr, screen);
+    {
+        const WindowDC screen(nullptr);
+        section_ = CreateTopDownDibSection(Width, Height, 24, &bits, screen.Get());
+        if (section_.Get()) GetDIBits(screen.Get(), source, 0, static_cast<UINT>(Height), bits, &header, DIB_RGB_COLORS);
+        dc_ = MemoryDC(CreateCompatibleDC(screen.Get()));
+    }
     if (!section_.Get()) {
         Width = Height = Gap = RowInc = Size = 0;
         return;
     }
     Bits = static_cast<uint8_t*>(bits);
     for (int i = 0; i < Height; ++i) Rows.push_back(Bits + static_cast<size_t>(i) * RowInc);
-    if (dc_.Get()) old_ = SelectObject(dc_.Get(), section_.Get());
+    if (dc_.Get()) selection_.emplace(dc_.Get(), section_.Get());
 }
 
-TbsFBitmap::~TbsFBitmap()
-{
-    if (dc_.Get() && old_) SelectObject(dc_.Get(), old_);
-}
+TbsFBitmap::~TbsFBitmap() = default;
 
 MaskImage ReadMask(HBITMAP bitmap)
 {
@@ -50,12 +49,18 @@ GdiObject RegionFromData(const std::vector<std::byte>& data)
     return GdiObject(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<const RGNDATA*>(data.data())));
 }
 
-GdiObject RegionFromMask(HBITMAP mask) { return RegionFromData(BuildRegionData(ReadMask(mask), 0, 0)); }
+GdiObject RegionFromMask(HBITMAP mask) { return RegionFromMask(ReadMask(mask)); }
 
-GdiObject FrameRegionFromMask(HBITMAP maskBitmap, const SkinGeometry& g, const ScaledGeometry& sc, int32_t w, int32_t)
+GdiObject RegionFromMask(const MaskImage& mask) { return RegionFromData(BuildRegionData(mask, 0, 0)); }
+
+GdiObject FrameRegionFromMask(HBITMAP mask, const SkinGeometry& g, const ScaledGeometry& sc, int32_t w, int32_t h)
+{
+    return FrameRegionFromMask(ReadMask(mask), g, sc, w, h);
+}
+
+GdiObject FrameRegionFromMask(const MaskImage& mask, const SkinGeometry& g, const ScaledGeometry& sc, int32_t w, int32_t)
 {
     if (sc.RightTop.X < sc.LeftTop.X || sc.LeftBottom.Y < sc.LeftTop.Y) return {};
-    const MaskImage mask = ReadMask(maskBitmap);
     if (mask.Empty()) return {};
     const MaskStrips strips = ComposeMaskStrips(mask, g, sc, w);
     const TRect& cs = sc.Client;

@@ -1,4 +1,7 @@
 #pragma once
+#include <optional>
+
+#include "framework/DcScopes.h"
 #include "framework/Handles.h"
 #include "framework/Win32.h"
 #include "skinctrls/Composition.h"
@@ -24,7 +27,8 @@ public:
 private:
     GdiObject section_;
     MemoryDC dc_;
-    HGDIOBJ old_ = nullptr;
+    std::optional<SelectedObject> selection_; // goes first: the section leaves the context
+
 };
 
 // A bitmap's pixels as 24-bit top-down rows, read through a TbsFBitmap.
@@ -33,7 +37,10 @@ MaskImage ReadMask(HBITMAP bitmap);
 GdiObject RegionFromData(const std::vector<std::byte>& data);
 // The region of a mask's black pixels; none for an empty mask.
 GdiObject RegionFromMask(HBITMAP mask);
+GdiObject RegionFromMask(const MaskImage& mask);
 // The window region of a skinned control of width w and height h: the mask's frame
 // strips at that size plus the client rectangle; none when the control is too small
 // for its corners or nothing is left.
 GdiObject FrameRegionFromMask(HBITMAP mask, const SkinGeometry& g, const ScaledGeometry& scaled, int32_t w, int32_t h);
+GdiObject FrameRegionFromMask(const MaskImage& mask, const SkinGeometry& g, const ScaledGeometry& scaled, int32_t w,
+                              int32_t h);
