@@ -5,6 +5,9 @@
 #include <sstream>
 
 #include "app/Product.h"
+#include "framework/DcScopes.h"
+#include "framework/DibSection.h"
+#include "framework/PngImage.h"
 
 TempFolder::TempFolder()
 {
@@ -59,4 +62,60 @@ ApplicationSession::~ApplicationSession()
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     }
+}
+
+TbsPngImage Screenshot(HWND window)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    const WindowDC screen(nullptr);
+    OffscreenBitmap copy(screen.Get(), width, height);
+    BitBlt(copy.DC(), 0, 0, width, height, screen.Get(), r.left, r.top, SRCCOPY);
+    GdiFlush();
+    TbsPngImage image(width, height, TbsPngImage::RGB);
+    const auto* pixel = reinterpret_cast<const uint8_t*>(copy.Bits());
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x, pixel += 4) image.SetPixel(x, y, RGB(pixel[2], pixel[1], pixel[0]));
+    return image;
+}
+
+namespace {
+
+BOOL CALLBACK CountChild(HWND, LPARAM counter)
+{
+    ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+}
+
+BOOL CALLBACK CountTopLevel(HWND window, LPARAM counter)
+{
+    CountChild(window, counter);
+    EnumChildWindows(window, CountChild, counter);
+    return TRUE;
+}
+
+} // namespace
+
+int WindowCount()
+{
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountTopLevel, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+void Settle()
+{
+    for (int i = 0; i < 20; ++i) {
+        Application::Instance().ProcessMessages();
+        Sleep(10);
+    }
+}
+
+bool GdiStillWorks()
+{
+    const WindowDC screen(nullptr);
+    OffscreenBitmap section(screen.Get(), 64, 64);
+    GdiObject region(CreateRectRgn(0, 0, 10, 10));
+    return section.Valid() && region;
 }

@@ -18,6 +18,17 @@ private:
 };
 
 std::string ReadFileText(const std::string& path);
+
+class TbsPngImage;
+// What the screen shows of a window, read back from the display.
+TbsPngImage Screenshot(HWND window);
+// Windows of this thread, top-level and children: what a leak of USER objects shows.
+int WindowCount();
+// Lets the queue run for a moment, so pending paints land.
+void Settle();
+// After many paints: the GDI can still make a DIB section, a memory DC and a region
+// (Wine's handle table is full once 16,384 objects leak).
+bool GdiStillWorks();
 bool PathExists(const std::string& path);
 
 // One message box as the application would have shown it.

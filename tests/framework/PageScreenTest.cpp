@@ -8,65 +8,6 @@
 #include "framework/PngImage.h"
 #include "framework/ProgressBar.h"
 
-namespace {
-
-// What the screen shows of a window, read back from the display.
-TbsPngImage Screenshot(HWND window)
-{
-    RECT r;
-    GetWindowRect(window, &r);
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    TbsPngImage image(width, height, TbsPngImage::RGB);
-    const auto* pixel = static_cast<const uint8_t*>(bits);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x, pixel += 4) image.SetPixel(x, y, RGB(pixel[2], pixel[1], pixel[0]));
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return image;
-}
-
-BOOL CALLBACK CountChild(HWND, LPARAM counter)
-{
-    ++*reinterpret_cast<int*>(counter);
-    return TRUE;
-}
-
-BOOL CALLBACK CountTopLevel(HWND window, LPARAM counter)
-{
-    CountChild(window, counter);
-    EnumChildWindows(window, CountChild, counter);
-    return TRUE;
-}
-
-// Windows of this thread, top-level and children: what a leak of USER objects shows.
-int WindowCount()
-{
-    int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountTopLevel, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
-void Settle()
-{
-    for (int i = 0; i < 20; ++i) {
-        Application::Instance().ProcessMessages();
-        Sleep(10);
-    }
-}
-
-} // namespace
-
 TEST(PageScreen, SamplePageLooksRight)
 {
     ApplicationSession session;
