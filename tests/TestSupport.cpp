@@ -66,12 +66,14 @@ ApplicationSession::~ApplicationSession()
 
 TbsPngImage Screenshot(HWND window)
 {
+    // Through the window's own context: the pixels the window shows (its children's
+    // too), without waiting for the system to hand them to the display.
     RECT r;
-    GetWindowRect(window, &r);
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    const WindowDC screen(nullptr);
-    OffscreenBitmap copy(screen.Get(), width, height);
-    BitBlt(copy.DC(), 0, 0, width, height, screen.Get(), r.left, r.top, SRCCOPY);
+    GetClientRect(window, &r);
+    const int width = r.right, height = r.bottom;
+    const WindowDC source(window);
+    OffscreenBitmap copy(source.Get(), width, height);
+    BitBlt(copy.DC(), 0, 0, width, height, source.Get(), 0, 0, SRCCOPY);
     GdiFlush();
     TbsPngImage image(width, height, TbsPngImage::RGB);
     const auto* pixel = reinterpret_cast<const uint8_t*>(copy.Bits());

@@ -20,7 +20,7 @@ private:
 std::string ReadFileText(const std::string& path);
 
 class TbsPngImage;
-// What the screen shows of a window, read back from the display.
+// What a window shows, read back from its pixels.
 TbsPngImage Screenshot(HWND window);
 // Windows of this thread, top-level and children: what a leak of USER objects shows.
 int WindowCount();
