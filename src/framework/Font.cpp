@@ -25,3 +25,9 @@ HFONT FontCache::Get(const FontSpec& style)
     }
     return static_cast<HFONT>(font_.Get());
 }
+
+COLORREF ColorOf(int32_t color)
+{
+    const auto value = static_cast<uint32_t>(color);
+    return (value & 0xFF000000u) == 0xFF000000u ? GetSysColor(static_cast<int>(value & 0xFF)) : value & 0xFFFFFF;
+}

@@ -28,3 +28,7 @@ private:
 };
 
 GdiObject CreateFontFrom(const FontSpec& style);
+
+// A colour as skins and page definitions write it (00BBGGRR, or FF0000nn for system
+// colour nn) as a GDI colour.
+COLORREF ColorOf(int32_t color);

@@ -103,13 +103,13 @@ bool Label::SetProperty(const PageProperty& property, PageLoader& loader)
     }
     if (name == "FontName") font.Name = loader.String(property);
     else if (name == "FontHeight") font.Height = loader.Integer(property);
-    else if (name == "FontColor") font.Color = static_cast<COLORREF>(loader.Integer(property));
+    else if (name == "FontColor") font.Color = ColorOf(loader.Integer(property));
     else if (name == "FontBold") font.Bold = loader.Boolean(property);
     else if (name == "FontUnderline") font.Underline = loader.Boolean(property);
     else if (name == "ShowAccelChar") SetShowAccelChar(loader.Boolean(property));
     else if (name == "WordWrap") SetWordWrap(loader.Boolean(property));
     else if (name == "AutoSize") SetAutoSize(loader.Boolean(property));
-    else if (name == "Color") SetOpaque(static_cast<COLORREF>(loader.Integer(property)));
+    else if (name == "Color") SetOpaque(ColorOf(loader.Integer(property)));
     else if (name == "Transparent") loader.Boolean(property) ? SetTransparent() : SetOpaque(color_);
     else if (name == "Alignment") {
         const std::string a = loader.Identifier(property);

@@ -7,15 +7,16 @@
 #include "pages/PayloadStaging.h"
 #include "pages/TForm1.h"
 #include "pages/TForm2.h"
+#include "skinctrls/SkinCheckRadioBox.h"
 
 namespace {
-const char* Flag(const CheckBoxState& box) { return box.Checked ? "1" : "0"; }
+const char* Flag(const TbsSkinCheckRadioBox* box) { return box->Checked() ? "1" : "0"; }
 } // namespace
 
 void TForm1::Image2Click()
 {
     Application& application = Application::Instance();
-    const std::string folder = IncludeTrailingBackslash(Edit1.Text());
+    const std::string folder = IncludeTrailingBackslash(Edit1->Text());
     if (!CreateFolderTree(folder)) {
         ShowMessage(SystemErrorText(GetLastError()));
         // An unattended run has nothing left to show and nobody to choose another folder.

@@ -3,53 +3,104 @@
 #include <cmath>
 #include <shlobj.h>
 
+#include "app/PathText.h"
 #include "app/Product.h"
 #include "app/RunMode.h"
 #include "framework/Application.h"
-#include "framework/Font.h"
-#include "framework/WinStrings.h"
-#include "pages/PlainPaint.h"
+#include "pages/FolderBrowser.h"
 #include "pages/SpecialFolder.h"
+#include "skin/CompressedStoredSkin.h"
+#include "skin/SkinData.h"
+#include "skinctrls/PngImageList.h"
+#include "skinctrls/PngImageView.h"
+#include "skinctrls/SkinCheckRadioBox.h"
+#include "skinctrls/SkinComponents.h"
+#include "skinctrls/SkinLinkLabel.h"
 
-TForm1::TForm1()
-    : Page(588, 400), Image2(*this), ImageClose(*this), ImageMin(*this), Edit1(*this)
+namespace {
+constexpr int CollapsedHeight = 400, ExpandedHeight = 550;
+} // namespace
+
+TForm1::TForm1() : Page(588, CollapsedHeight)
 {
-    Image2.SetBounds(224, 336, 209, 41);
-    Edit1.SetBounds(232, 400, 201, 25);
-    Image2.HandCursor = ImageClose.HandCursor = ImageMin.HandCursor = true;
-    Image2.OnClick = [this] { Image2Click(); };
-    ImageClose.OnClick = [] { Application::Instance().Terminate(); };
-    ImageMin.OnClick = [] { Application::Instance().Minimize(); };
-    OnMouseDown = [this](MouseButton button, unsigned, int, int) {
-        if (button == MouseButton::Left) Drag();
+    PickFolder = [](std::string_view title, std::string& folder) { return BrowseForFolder(title, {}, folder); };
+    // Whatever the creation handler meets is shown and the page still opens.
+    AddHandler("FormCreate", NotifyEvent([this] { Application::Instance().Guard([this] { FormCreate(); }); }));
+    AddHandler("Image2Click", NotifyEvent([this] { Image2Click(); }));
+    AddHandler("Button1Click", NotifyEvent([this] { Button1Click(); }));
+    AddHandler("bsPngImageView1Click", NotifyEvent([this] { bsPngImageView1Click(); }));
+    AddHandler("bsPngImageView1MouseEnter", NotifyEvent([this] { bsPngImageView1MouseEnter(); }));
+    AddHandler("ImageCloseClick", NotifyEvent([this] { ImageCloseClick(); }));
+    AddHandler("ImageMinClick", NotifyEvent([this] { ImageMinClick(); }));
+    const MouseEvent drag = [this](MouseButton, unsigned keys, int, int) {
+        if (keys & MK_LBUTTON) Drag();
     };
-    Edit1.SetEnabled(false);
-    Application::Instance().Guard([this] { FormCreate(); });
+    AddHandler("Image1MouseDown", drag);
+    AddHandler("FormMouseDown", drag);
+    Bind("Image1", Image1);
+    Bind("Image2", Image2);
+    Bind("ImageClose", ImageClose);
+    Bind("ImageMin", ImageMin);
+    Bind("bsSkinLinkLabel1", bsSkinLinkLabel1);
+    Bind("bsSkinLinkLabel2", bsSkinLinkLabel2);
+    Bind("bsPngImageView1", bsPngImageView1);
+    Bind("bsSkinCheckRadioBox1", bsSkinCheckRadioBox1);
+    Bind("bsSkinCheckRadioBox2", bsSkinCheckRadioBox2);
+    Bind("bsSkinCheckRadioBox3", bsSkinCheckRadioBox3);
+    Bind("bsSkinCheckRadioBox4", bsSkinCheckRadioBox4);
+    Bind("Edit1", Edit1);
+    Bind("Button1", Button1);
+    Bind("bsSkinData1", bsSkinData1);
+    Bind("bsCompressedStoredSkin1", bsCompressedStoredSkin1);
+    Bind("bsPngImageList1", bsPngImageList1);
+    LoadPage(*this, "options.page", SkinComponents());
 }
 
 void TForm1::FormCreate()
 {
-    SetSize(588, 400);
-    ImageClose.SetBounds(Width() - 15, 5, 11, 11);
-    ImageMin.SetBounds(ImageClose.Left() - 15, 10, 10, 2);
-    Image2.SetBounds(static_cast<int>(std::lrint((Width() - 197) / 2.0)), 336, 197, 47); // 195.5 -> 196
-    Edit1.SetBounds(Image2.Left() - 20, Edit1.Top(), Image2.Width() + 40, Edit1.Height());
-    Edit1.SetText(SpecialFolderPath(CSIDL_PROGRAM_FILES) + product::DefaultFolderName);
-    bsSkinCheckRadioBox1.Checked = true;
-    bsSkinCheckRadioBox2.Checked = true;
-    bsSkinCheckRadioBox3.Checked = true;
-    bsSkinCheckRadioBox4.Checked = true;
+    SetSize(588, CollapsedHeight);
+    ImageClose->SetBounds(Image1->Width() - 15, 5, 11, 11);
+    ImageMin->SetBounds(ImageClose->Left() - 15, 10, 10, 2);
+    Image2->SetBounds(static_cast<int>(std::lrint((Width() - 197) / 2.0)), Image2->Top(), 197, 47); // 195.5 -> 196
+    Edit1->SetBounds(Image2->Left() - 20, Edit1->Top(), Image2->Width() + 40, Edit1->Height());
+    Edit1->SetText(SpecialFolderPath(CSIDL_PROGRAM_FILES) + product::DefaultFolderName);
+    Button1->SetTop(Edit1->Top());
+    for (TbsSkinCheckRadioBox* box : {bsSkinCheckRadioBox1, bsSkinCheckRadioBox2, bsSkinCheckRadioBox3, bsSkinCheckRadioBox4})
+        box->SetChecked(true);
     if (IsSilentMode()) {
         const LPARAM point = MAKELPARAM(5, 5);
-        Image2.Perform(WM_LBUTTONDOWN, 0, point);
-        Image2.Perform(WM_LBUTTONUP, 0, point);
+        Image2->Perform(WM_LBUTTONDOWN, 0, point);
+        Image2->Perform(WM_LBUTTONUP, 0, point);
     }
 }
 
-void TForm1::PaintBackground(HDC dc, const RECT& client)
+void TForm1::bsPngImageView1Click()
 {
-    PaintPlainBackground(dc, client, "塔维欧播放器", "轻快、清晰的高清视频播放器");
-    PaintPlainButton(dc, Image2.Bounds(), "立即安装");
-    PaintCloseMark(dc, ImageClose.Bounds());
-    PaintMinimizeMark(dc, ImageMin.Bounds());
+    const bool collapsed = bsPngImageView1->ImageIndex() == 0 || bsPngImageView1->ImageIndex() == 1;
+    const int height = collapsed ? ExpandedHeight : CollapsedHeight;
+    SetSize(Width(), height);
+    // The bottom row stays on the bottom edge.
+    bsSkinCheckRadioBox1->SetBounds(bsSkinCheckRadioBox1->Left(), height - 30, bsSkinCheckRadioBox1->Width(),
+                                    bsSkinCheckRadioBox1->Height());
+    bsSkinLinkLabel1->SetTop(height - 25);
+    bsPngImageView1->SetTop(height - 25);
+    bsSkinLinkLabel2->SetTop(height - 25);
+    bsPngImageView1->SetImageIndex(collapsed ? 2 : 0);
 }
+
+void TForm1::bsPngImageView1MouseEnter()
+{
+    const int index = bsPngImageView1->ImageIndex();
+    if (index == 0 || index == 2) bsPngImageView1->SetImageIndex(index + 1);
+}
+
+void TForm1::Button1Click()
+{
+    std::string folder;
+    if (!PickFolder(product::BrowseTitle, folder) || folder.empty()) return;
+    Edit1->SetText(IncludeTrailingBackslash(folder) + product::DefaultFolderName);
+}
+
+void TForm1::ImageCloseClick() { Application::Instance().Terminate(); }
+
+void TForm1::ImageMinClick() { Application::Instance().Minimize(); }

@@ -1,39 +1,62 @@
 #pragma once
+#include <functional>
+#include <string>
+#include <string_view>
+
 #include "framework/Edit.h"
-#include "framework/GraphicControl.h"
 #include "framework/Page.h"
+#include "framework/Picture.h"
+#include "framework/PushButton.h"
 
 class TForm2;
+class TbsCompressedStoredSkin;
+class TbsPngImageList;
+class TbsPngImageView;
+class TbsSkinCheckRadioBox;
+class TbsSkinData;
+class TbsSkinLinkLabel;
 
-// Stand-in for a skinned check box: only its state matters to the install launch.
-struct CheckBoxState {
-    bool Checked = false;
-};
-
-// The options page: install button, install folder and the option boxes. In silent
-// mode its creation clicks the install button itself.
+// The options page: the install button, the agreement box, the licence link and the
+// custom-options toggle, which expands the page to the install folder and the three
+// option boxes. In silent mode its creation clicks the install button itself.
 class TForm1 : public Page {
 public:
     TForm1();
 
-    GraphicControl Image2;     // install button
-    GraphicControl ImageClose; // ends the application
-    GraphicControl ImageMin;   // minimises the application
-    Edit Edit1;                // install folder
-    CheckBoxState bsSkinCheckRadioBox1; // "阅读并同意": consulted by nothing
-    CheckBoxState bsSkinCheckRadioBox2; // "开机自动启动"
-    CheckBoxState bsSkinCheckRadioBox3; // "添加到快速启动栏"
-    CheckBoxState bsSkinCheckRadioBox4; // "生成桌面快捷方式"
+    Picture* Image1 = nullptr;     // background; dragging it moves the page
+    Picture* Image2 = nullptr;     // install button
+    Picture* ImageClose = nullptr; // ends the application
+    Picture* ImageMin = nullptr;   // minimises the application
+    TbsSkinLinkLabel* bsSkinLinkLabel1 = nullptr; // "许可协议": does nothing
+    TbsSkinLinkLabel* bsSkinLinkLabel2 = nullptr; // "自定义选项": the toggle's text
+    TbsPngImageView* bsPngImageView1 = nullptr;   // the toggle's icon
+    TbsSkinCheckRadioBox* bsSkinCheckRadioBox1 = nullptr; // "阅读并同意": consulted by nothing
+    TbsSkinCheckRadioBox* bsSkinCheckRadioBox2 = nullptr; // "开机自动启动"
+    TbsSkinCheckRadioBox* bsSkinCheckRadioBox3 = nullptr; // "添加到快速启动栏"
+    TbsSkinCheckRadioBox* bsSkinCheckRadioBox4 = nullptr; // "生成桌面快捷方式"
+    Edit* Edit1 = nullptr;         // install folder
+    PushButton* Button1 = nullptr; // browse
+    TbsSkinData* bsSkinData1 = nullptr;
+    TbsCompressedStoredSkin* bsCompressedStoredSkin1 = nullptr;
+    TbsPngImageList* bsPngImageList1 = nullptr;
 
     // The install launch: folder, payload files, progress page, settings, start timer.
     void Image2Click();
+    void Button1Click();
+    void bsPngImageView1Click();
+    void bsPngImageView1MouseEnter();
+    void ImageCloseClick();
+    void ImageMinClick();
+
+    // Asks for a folder with the given title; false when the person cancels. The
+    // shell's folder browser by default, a stand-in in tests.
+    std::function<bool(std::string_view title, std::string& folder)> PickFolder;
 
     // The progress page once the launch has created it.
     TForm2* ProgressPage() const { return progressPage_; }
 
 private:
     void FormCreate();
-    void PaintBackground(HDC dc, const RECT& client) override;
 
     TForm2* progressPage_ = nullptr;
 };

@@ -19,12 +19,6 @@ PixelImage PixelsOf(const OffscreenBitmap& surface)
     return {surface.Bits(), surface.Width(), surface.Height()};
 }
 
-COLORREF ColorOf(int32_t color)
-{
-    const auto value = static_cast<uint32_t>(color);
-    return (value & 0xFF000000u) == 0xFF000000u ? GetSysColor(static_cast<int>(value & 0xFF)) : value & 0xFFFFFF;
-}
-
 FontSpec SkinFont(const FontSpec& base, const std::string& name, int height, uint8_t styles)
 {
     FontSpec font = base;

@@ -117,8 +117,6 @@ PixelImage PixelsOf(const OffscreenBitmap& surface);
 // FontUnderline) applied to spec, the name given without its prefix; false when the
 // property is none of them.
 bool SetFontProperty(FontSpec& spec, std::string_view name, const PageProperty& property, PageLoader& loader);
-// A skin colour (00BBGGRR, or FF0000nn for system colour nn) as a GDI colour.
-COLORREF ColorOf(int32_t color);
 // The skin font of a definition: its name, height and styles over `base`.
 FontSpec SkinFont(const FontSpec& base, const std::string& name, int height, uint8_t styles);
 // The character set skinned captions take: the skin data's resource strings' when it

@@ -6,10 +6,14 @@
 #include "framework/FileSystem.h"
 #include "framework/Resources.h"
 #include "framework/SystemError.h"
+#include "app/RunMode.h"
 #include "pages/PayloadStaging.h"
 #include "pages/SpecialFolder.h"
 #include "pages/TForm1.h"
 #include "pages/TForm2.h"
+#include "skinctrls/PngImageView.h"
+#include "skinctrls/SkinCheckRadioBox.h"
+#include "skinctrls/SkinLinkLabel.h"
 
 namespace {
 
@@ -31,28 +35,35 @@ TEST_F(LaunchTest, OptionsPageStartsWithDefaultFolderAndEveryBoxChecked)
 {
     EXPECT_EQ(form1.Width(), 588);
     EXPECT_EQ(form1.Height(), 400);
-    EXPECT_EQ(form1.Edit1.Text(), SpecialFolderPath(CSIDL_PROGRAM_FILES) + "Tavio\\");
-    EXPECT_EQ(form1.Edit1.Text(), "C:\\Program Files\\Tavio\\");
-    EXPECT_EQ(form1.Image2.Left(), 196);
-    EXPECT_EQ(form1.Image2.Width(), 197);
-    EXPECT_EQ(form1.Edit1.Left(), 176);
-    EXPECT_EQ(form1.Edit1.Width(), 237);
-    EXPECT_EQ(form1.ImageClose.Left(), 573);
-    EXPECT_EQ(form1.ImageMin.Left(), 558);
-    EXPECT_FALSE(IsWindowEnabled(form1.Edit1.Handle()));
-    for (const CheckBoxState* box : {&form1.bsSkinCheckRadioBox1, &form1.bsSkinCheckRadioBox2,
-                                     &form1.bsSkinCheckRadioBox3, &form1.bsSkinCheckRadioBox4})
-        EXPECT_TRUE(box->Checked);
+    EXPECT_EQ(form1.Edit1->Text(), SpecialFolderPath(CSIDL_PROGRAM_FILES) + "Tavio\\");
+    EXPECT_EQ(form1.Edit1->Text(), "C:\\Program Files\\Tavio\\");
+    EXPECT_EQ(form1.Image2->Left(), 196);
+    EXPECT_EQ(form1.Image2->Width(), 197);
+    EXPECT_EQ(form1.Edit1->Left(), 176);
+    EXPECT_EQ(form1.Edit1->Width(), 237);
+    EXPECT_EQ(form1.ImageClose->Left(), 573);
+    EXPECT_EQ(form1.ImageMin->Left(), 558);
+    EXPECT_FALSE(IsWindowEnabled(form1.Edit1->Handle()));
+    EXPECT_EQ(form1.ImageClose->Top(), 5);
+    EXPECT_EQ(form1.ImageMin->Width(), 10);
+    EXPECT_EQ(form1.ImageMin->Height(), 2);
+    EXPECT_EQ(form1.Button1->Top(), form1.Edit1->Top());
+    for (const TbsSkinCheckRadioBox* box : {form1.bsSkinCheckRadioBox1, form1.bsSkinCheckRadioBox2,
+                                            form1.bsSkinCheckRadioBox3, form1.bsSkinCheckRadioBox4}) {
+        EXPECT_TRUE(box->Checked());
+        EXPECT_NE(box->SkinControlIndex, -1); // painted by the page's own skin
+    }
+    EXPECT_EQ(form1.bsPngImageView1->ImageIndex(), 0);
     EXPECT_EQ(form1.ProgressPage(), nullptr); // an interactive start waits for the click
 }
 
 TEST_F(LaunchTest, ClickStagesPayloadAndArmsTheProgressPage)
 {
     const std::string folder = temp.Path() + "Apps\\塔维欧"; // two missing levels, no trailing "\"
-    form1.Edit1.SetText(folder);
+    form1.Edit1->SetText(folder);
     form1.Show();
-    form1.Image2.Perform(WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5));
-    form1.Image2.Perform(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    form1.Image2->Perform(WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5));
+    form1.Image2->Perform(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
 
     EXPECT_EQ(ReadFileText(folder + "\\Tavio.7z"), ResourceText("F1"));
     EXPECT_EQ(ReadFileText(folder + "\\7z.dll"), ResourceText("F7z"));
@@ -76,7 +87,7 @@ TEST_F(LaunchTest, TrailingBackslashIsKeptSingleAndExistingFilesAreReplaced)
     const std::string longer(5000, 'x');
     WriteFileBytes(folder + "Tavio.7z", std::as_bytes(std::span(longer)));
     WriteFileBytes(folder + "7z.dll", std::as_bytes(std::span(longer)));
-    form1.Edit1.SetText(folder);
+    form1.Edit1->SetText(folder);
     form1.Image2Click();
     EXPECT_EQ(ReadFileText(folder + "Tavio.7z"), ResourceText("F1"));
     EXPECT_EQ(ReadFileText(folder + "7z.dll"), ResourceText("F7z"));
@@ -86,11 +97,11 @@ TEST_F(LaunchTest, TrailingBackslashIsKeptSingleAndExistingFilesAreReplaced)
 
 TEST_F(LaunchTest, FlagsFollowTheOptionBoxesAndTheAgreementBoxIsIgnored)
 {
-    form1.Edit1.SetText(temp.Path() + "T");
-    form1.bsSkinCheckRadioBox1.Checked = false;
-    form1.bsSkinCheckRadioBox2.Checked = false;
-    form1.bsSkinCheckRadioBox3.Checked = true;
-    form1.bsSkinCheckRadioBox4.Checked = false;
+    form1.Edit1->SetText(temp.Path() + "T");
+    form1.bsSkinCheckRadioBox1->SetChecked(false); // the agreement changes nothing
+    form1.bsSkinCheckRadioBox2->SetChecked(false);
+    form1.bsSkinCheckRadioBox3->SetChecked(true);
+    form1.bsSkinCheckRadioBox4->SetChecked(false);
     form1.Image2Click();
     ASSERT_NE(form1.ProgressPage(), nullptr);
     const InstallSettings& s = form1.ProgressPage()->Settings;
@@ -108,7 +119,7 @@ TEST_F(LaunchTest, UncreatableFolderShowsTheSystemTextAndChangesNothing)
     const std::string expected = SystemErrorText(GetLastError());
 
     form1.Show();
-    form1.Edit1.SetText(folder);
+    form1.Edit1->SetText(folder);
     form1.Image2Click();
     ASSERT_EQ(session.Messages.size(), 1u);
     EXPECT_EQ(session.Messages[0].Text, expected);
@@ -116,11 +127,63 @@ TEST_F(LaunchTest, UncreatableFolderShowsTheSystemTextAndChangesNothing)
     EXPECT_EQ(session.Messages[0].Flags, static_cast<unsigned>(MB_OK));
     EXPECT_EQ(form1.ProgressPage(), nullptr);
     EXPECT_TRUE(form1.Visible());
-    EXPECT_EQ(form1.Edit1.Text(), folder);
+    EXPECT_EQ(form1.Edit1->Text(), folder);
     EXPECT_FALSE(PathExists(folder));
     // An interactive run waits for another choice instead of ending.
     Application::Instance().ProcessMessages();
     EXPECT_FALSE(Application::Instance().Terminated());
+}
+
+TEST_F(LaunchTest, TheToggleExpandsAndCollapsesKeepingTheBottomRowDown)
+{
+    struct Step {
+        bool Click;    // else a hover
+        int Height, Index;
+    } steps[] = {{false, 400, 1}, {true, 550, 2}, {false, 550, 3}, {true, 400, 0}, {true, 550, 2}};
+    for (const Step& step : steps) {
+        if (step.Click) form1.bsPngImageView1Click();
+        else form1.bsPngImageView1MouseEnter();
+        EXPECT_EQ(form1.Height(), step.Height);
+        EXPECT_EQ(form1.bsPngImageView1->ImageIndex(), step.Index);
+        if (!step.Click) continue; // a hover moves nothing
+        EXPECT_EQ(form1.bsSkinCheckRadioBox1->Top(), step.Height - 30);
+        EXPECT_EQ(form1.bsSkinLinkLabel1->Top(), step.Height - 25);
+        EXPECT_EQ(form1.bsPngImageView1->Top(), step.Height - 25);
+        EXPECT_EQ(form1.bsSkinLinkLabel2->Top(), step.Height - 25);
+    }
+    EXPECT_EQ(form1.Edit1->Top(), 400); // revealed by the height alone
+}
+
+TEST_F(LaunchTest, BrowsingSetsTheFolderBelowTheChoice)
+{
+    struct Case {
+        bool Chosen;
+        std::string Folder, Expected;
+    } cases[] = {
+        {true, "D:\\Apps", "D:\\Apps\\Tavio\\"},
+        {true, "D:\\", "D:\\Tavio\\"},
+        {true, "D:\\Фильмы 电影", "D:\\Фильмы 电影\\Tavio\\"}, // beyond any one code page
+        {false, "E:\\Ignored", "D:\\Фильмы 电影\\Tavio\\"},       // cancelled: unchanged
+    };
+    std::string title;
+    for (const Case& c : cases) {
+        form1.PickFolder = [&](std::string_view t, std::string& folder) {
+            title = t;
+            folder = c.Folder;
+            return c.Chosen;
+        };
+        form1.Button1Click();
+        EXPECT_EQ(form1.Edit1->Text(), c.Expected);
+    }
+    EXPECT_EQ(title, "指定目录");
+}
+
+TEST_F(LaunchTest, CloseMarkEndsWithNothingWritten)
+{
+    form1.ImageCloseClick();
+    Application::Instance().ProcessMessages();
+    EXPECT_TRUE(Application::Instance().Terminated());
+    EXPECT_EQ(form1.ProgressPage(), nullptr);
 }
 
 TEST(PayloadStaging, MissingResourcesWriteNothingAndRaiseNothing)
@@ -189,4 +252,27 @@ TEST(ProgressPage, CloseAsksFirstAndOnlyYesEnds)
     form2.ImageClose11Click();
     Application::Instance().ProcessMessages();
     EXPECT_TRUE(Application::Instance().Terminated());
+}
+
+// Run by the entry that starts this program with "/s": the launch happens inside the
+// options page's creation, before any message loop, with the defaults.
+TEST(SilentStart, LaunchesBeforeTheMessageLoopWithTheDefaults)
+{
+    if (!IsSilentMode()) GTEST_SKIP() << "needs the /s command line";
+    ApplicationSession session;
+    const std::string folder = SpecialFolderPath(CSIDL_PROGRAM_FILES) + "Tavio\\";
+    TForm1& form1 = Application::Instance().CreatePage<TForm1>();
+    TForm2* form2 = form1.ProgressPage();
+    ASSERT_NE(form2, nullptr);
+    EXPECT_FALSE(form1.Visible());
+    EXPECT_FALSE(form2->Visible());
+    EXPECT_EQ(form2->Settings.InstallFolder, folder);
+    EXPECT_EQ(form2->Settings.DesktopShortcut, "1");
+    EXPECT_EQ(form2->Settings.QuickLaunchShortcut, "1");
+    EXPECT_EQ(form2->Settings.StartAtLogon, "1");
+    EXPECT_TRUE(form2->TimerStartDownload->Enabled());
+    EXPECT_TRUE(PathExists(folder + "Tavio.7z"));
+    DeleteFileW(ToWide(folder + "Tavio.7z").c_str());
+    DeleteFileW(ToWide(folder + "7z.dll").c_str());
+    RemoveDirectoryW(ToWide(folder).c_str());
 }
