@@ -91,7 +91,13 @@ void Application::ProcessMessages()
     }
 }
 
-void Application::Minimize() { ShowWindow(Handle(), SW_MINIMIZE); }
+void Application::Minimize()
+{
+    // Pages are popups the top-level window owns: they go with it, and come back when it
+    // is restored (some window managers leave owned popups up otherwise).
+    ShowOwnedPopups(Handle(), FALSE);
+    ShowWindow(Handle(), SW_MINIMIZE);
+}
 
 HWND Application::DialogOwner() const
 {
@@ -123,6 +129,9 @@ LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         Terminate();
         return 0;
+    case WM_SIZE:
+        if (wParam == SIZE_RESTORED) ShowOwnedPopups(Handle(), TRUE);
+        break;
     }
     return Window::HandleMessage(message, wParam, lParam);
 }

@@ -22,6 +22,13 @@ TbsSkinLinkLabel::TbsSkinLinkLabel(Page& parent) : Label(parent)
     };
 }
 
+void TbsSkinLinkLabel::SetDefaultFont(const FontSpec& font)
+{
+    defaultFont_ = font;
+    AdjustBounds();
+    Invalidate();
+}
+
 void TbsSkinLinkLabel::SetUseUnderLine(bool on)
 {
     if (on == useUnderLine_) return;

@@ -22,7 +22,7 @@ public:
     COLORREF DefaultActiveFontColor = RGB(0, 0, 255);
     std::string URL;
     const FontSpec& DefaultFont() const { return defaultFont_; }
-    void SetDefaultFont(const FontSpec& font) { defaultFont_ = font; }
+    void SetDefaultFont(const FontSpec& font);
 
     TbsSkinData* SkinData() const { return skinData_; }
     void SetSkinData(TbsSkinData* data);
