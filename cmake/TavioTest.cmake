@@ -49,11 +49,16 @@ function(tavio_embed_files target root dir)
   target_sources(${target} PRIVATE "${out}")
 endfunction()
 
-# Embeds our packed skin into TARGET as the file "skin.bin" of its page definitions.
+# Embeds our packed skin (or the package file given) into TARGET as the file
+# "skin.bin" of its page definitions.
 function(tavio_embed_skin target)
+  set(package "${TAVIO_SKIN_PACKAGE}")
+  if(ARGC GREATER 1)
+    set(package "${ARGV1}")
+  endif()
   set(out "${CMAKE_CURRENT_BINARY_DIR}/${target}-skin.rc")
-  file(GENERATE OUTPUT "${out}" CONTENT "SKIN_BIN RCDATA \"${TAVIO_SKIN_PACKAGE}\"\n")
-  set_source_files_properties("${out}" PROPERTIES OBJECT_DEPENDS "${TAVIO_SKIN_PACKAGE}")
+  file(GENERATE OUTPUT "${out}" CONTENT "SKIN_BIN RCDATA \"${package}\"\n")
+  set_source_files_properties("${out}" PROPERTIES OBJECT_DEPENDS "${package}")
   target_sources(${target} PRIVATE "${out}")
   add_dependencies(${target} skin_package)
 endfunction()
