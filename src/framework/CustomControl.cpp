@@ -88,16 +88,26 @@ void CustomControl::PaintOffscreen(const OffscreenBitmap& surface)
     Paint(canvas);
 }
 
-void CustomControl::PaintWindow()
+void CustomControl::PaintTo(HDC dc)
 {
-    PaintScope paint(Handle());
     RECT client;
     GetClientRect(Handle(), &client);
     if (client.right <= 0 || client.bottom <= 0) return;
-    OffscreenBitmap memory(paint.DC(), client.right, client.bottom);
-    if (!memory.Valid()) return;
-    PaintOffscreen(memory);
-    BitBlt(paint.DC(), 0, 0, client.right, client.bottom, memory.DC(), 0, 0, SRCCOPY);
+    // One surface serves every paint of the same size: each paint covers all of it.
+    if (!surface_ || surface_->Width() != client.right || surface_->Height() != client.bottom)
+        surface_ = std::make_unique<OffscreenBitmap>(dc, client.right, client.bottom);
+    if (!surface_->Valid()) {
+        surface_.reset();
+        return;
+    }
+    PaintOffscreen(*surface_);
+    BitBlt(dc, 0, 0, client.right, client.bottom, surface_->DC(), 0, 0, SRCCOPY);
+}
+
+void CustomControl::PaintWindow()
+{
+    PaintScope paint(Handle());
+    PaintTo(paint.DC());
 }
 
 LRESULT CustomControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)

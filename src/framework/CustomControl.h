@@ -1,10 +1,12 @@
 #pragma once
+#include <memory>
+
 #include "framework/Canvas.h"
+#include "framework/DibSection.h"
 #include "framework/Component.h"
 #include "framework/GraphicControl.h"
 #include "framework/Window.h"
 
-class OffscreenBitmap;
 class Page;
 
 // The base of windowed controls that paint themselves: a child window of the page
@@ -35,6 +37,8 @@ public:
     void SetFocus() { ::SetFocus(Handle()); }
     bool MouseInControl() const { return mouseInside_; }
     void Invalidate() { InvalidateRect(Handle(), nullptr, FALSE); }
+    // Paints the whole control into dc, at its top-left corner, as its window shows it.
+    void PaintTo(HDC dc);
     // Paints now rather than with the next pass of the message loop.
     void Repaint()
     {
@@ -73,6 +77,7 @@ private:
     void PaintWindow();
 
     Page& parent_;
+    std::unique_ptr<OffscreenBitmap> surface_;
     bool mouseInside_ = false;
     bool pressed_ = false;
 };

@@ -62,6 +62,7 @@ void Page::SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
 void Page::SetColor(COLORREF color)
 {
     color_ = color;
+    brush_.Reset();
     Invalidate();
 }
 
@@ -148,8 +149,8 @@ void Page::RemoveControl(GraphicControl& control)
 
 void Page::PaintBackground(HDC dc, const RECT& client)
 {
-    GdiObject brush(CreateSolidBrush(color_));
-    FillRect(dc, &client, static_cast<HBRUSH>(brush.Get()));
+    if (!brush_) brush_.Reset(CreateSolidBrush(color_));
+    FillRect(dc, &client, static_cast<HBRUSH>(brush_.Get()));
 }
 
 GraphicControl* Page::ControlAt(int x, int y) const

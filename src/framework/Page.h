@@ -7,6 +7,7 @@
 
 #include "framework/Component.h"
 #include "framework/GraphicControl.h"
+#include "framework/Handles.h"
 #include "framework/Window.h"
 
 class PageLoader;
@@ -123,5 +124,6 @@ private:
     std::map<std::string, MouseEvent, std::less<>> mouseHandlers_;
     std::vector<std::function<void()>> bindings_;
     COLORREF color_;
+    GdiObject brush_; // of color_, made on first use
     bool paintingCopy_ = false;
 };

@@ -280,14 +280,7 @@ LRESULT TbsSkinCheckRadioBox::HandleMessage(UINT message, WPARAM wParam, LPARAM 
         if (flat_) Invalidate(); // what lies behind it changed
         break;
     case WM_ERASEBKGND:
-        if (!flat_ && !PaintingFromPaintMessage() && Width() > 0 && Height() > 0) {
-            const auto dc = reinterpret_cast<HDC>(wParam);
-            OffscreenBitmap surface(dc, Width(), Height());
-            if (surface.Valid()) {
-                PaintOffscreen(surface);
-                BitBlt(dc, 0, 0, Width(), Height(), surface.DC(), 0, 0, SRCCOPY);
-            }
-        }
+        if (!flat_ && !PaintingFromPaintMessage()) PaintTo(reinterpret_cast<HDC>(wParam));
         return 1;
     }
     return TbsSkinCustomControl::HandleMessage(message, wParam, lParam);
