@@ -8,13 +8,17 @@ PROG = 7zxa
 DEF_FILE = ../../Archive/Archive2.def
 IS_MINGW = 1
 
-# The library travels inside every installer: unused functions and data go at link
-# time, and abort() stands in for the default terminate handler, whose message no one
-# sees and which brings the C++ demangler (about 70 KB with its tables). Decoding keeps
-# the bundle's -O2. No partial inlining: with function sections, gcc 12 puts the
-# split-off part of some COM methods into a section that conflicts with the method's.
+# The library travels inside every installer. Decoding in C (LZMA, LZMA2, AES, CRC,
+# the branch filters, PPMd's model) keeps the bundle's -O2, as do the decoders written
+# in C++ (listed at the end); the rest, which works a buffer at a time, is built for
+# size. Unused functions and data go at link time, and abort() stands in for the
+# default terminate handler, whose message no one sees and which brings the C++
+# demangler (about 70 KB with its tables). No partial inlining: with function
+# sections, gcc 12 puts the split-off part of some COM methods into a section that
+# conflicts with the method's.
 CFLAGS_BASE2 = -ffunction-sections -fdata-sections
 CXXFLAGS_BASE2 = $(CFLAGS_BASE2) -fno-partial-inlining
+CXXFLAGS_EXTRA = -Os
 LDFLAGS_STATIC_3 = -Wl,--gc-sections -s \
   -Wl,--defsym,__ZN9__gnu_cxx27__verbose_terminate_handlerEv=_abort
 
@@ -145,3 +149,5 @@ OBJS = \
   $O/resource.o \
 
 include ../../7zip_gcc.mak
+
+$O/BZip2Decoder.o $O/DeflateDecoder.o $O/LzOutWindow.o $O/PpmdDecoder.o: CXXFLAGS_EXTRA =
