@@ -9,6 +9,18 @@
 
 #include "framework/Dib.h"
 #include "framework/Exception.h"
+#include "framework/PngErrors.h"
+
+[[noreturn]] void PngFail(png_structp png, png_const_charp message)
+{
+    try {
+        *static_cast<std::string*>(png_get_error_ptr(png)) = message;
+    } catch (...) {
+        // Out of memory for the text: the codec still fails, with an empty reason.
+    }
+    png_longjmp(png, 1);
+}
+void PngWarn(png_structp, png_const_charp) {}
 
 namespace {
 
@@ -19,16 +31,6 @@ struct Reader {
     size_t at = 0;
 };
 
-// libpng is C: its errors leave by longjmp back to the codec function, never by
-// unwinding through it. Everything the codec touches lives in a job on the heap, so
-// the jump skips no destructor.
-[[noreturn]] void Fail(png_structp png, png_const_charp message)
-{
-    *static_cast<std::string*>(png_get_error_ptr(png)) = message;
-    png_longjmp(png, 1);
-}
-void Warn(png_structp, png_const_charp) {}
-
 void ReadBytes(png_structp png, png_bytep out, png_size_t size)
 {
     auto* reader = static_cast<Reader*>(png_get_io_ptr(png));
@@ -36,14 +38,6 @@ void ReadBytes(png_structp png, png_bytep out, png_size_t size)
     std::memcpy(out, reader->data.data() + reader->at, size);
     reader->at += size;
 }
-
-void WriteBytes(png_structp png, png_bytep data, png_size_t size)
-{
-    auto* out = static_cast<std::vector<std::byte>*>(png_get_io_ptr(png));
-    const auto* bytes = reinterpret_cast<const std::byte*>(data);
-    out->insert(out->end(), bytes, bytes + size);
-}
-void Flush(png_structp) {}
 
 uint8_t Red(uint32_t c) { return c & 0xFF; }
 uint8_t Green(uint32_t c) { return (c >> 8) & 0xFF; }
@@ -59,15 +53,6 @@ struct ReadJob {
     std::vector<uint8_t> raw;
     std::vector<png_bytep> rows;
     ~ReadJob() { png_destroy_read_struct(&png, info ? &info : nullptr, nullptr); }
-};
-struct WriteJob {
-    png_structp png = nullptr;
-    png_infop info = nullptr;
-    std::string error;
-    std::vector<std::byte> out;
-    std::vector<png_color> colors;
-    std::vector<uint8_t> row;
-    ~WriteJob() { png_destroy_write_struct(&png, info ? &info : nullptr); }
 };
 
 } // namespace
@@ -165,7 +150,7 @@ TbsPngImage TbsPngImage::FromPng(std::span<const std::byte> file)
     if (file.size() < 8 || png_sig_cmp(reinterpret_cast<png_const_bytep>(file.data()), 0, 8) != 0)
         throw Exception("Invalid PNG image: no PNG signature");
     auto job = std::make_unique<ReadJob>();
-    job->png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &job->error, Fail, Warn);
+    job->png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &job->error, PngFail, PngWarn);
     if (!job->png) throw Exception("Invalid PNG image: out of memory");
     job->info = png_create_info_struct(job->png);
     job->reader.data = file;
@@ -173,52 +158,6 @@ TbsPngImage TbsPngImage::FromPng(std::span<const std::byte> file)
     if (setjmp(png_jmpbuf(job->png))) throw Exception("Invalid PNG image: " + job->error);
     ReadInto(job.get(), *image);
     return std::move(*image);
-}
-
-void TbsPngImage::WriteFrom(void* context) const
-{
-    auto& job = *static_cast<WriteJob*>(context);
-    png_structp png = job.png;
-    png_infop info = job.info;
-    png_set_write_fn(png, &job.out, WriteBytes, Flush);
-    png_set_IHDR(png, info, width_, height_, 8, type_, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
-    if (type_ == Palette) {
-        for (size_t i = 0; i + 2 < palette_.size(); i += 3) job.colors.push_back({palette_[i], palette_[i + 1], palette_[i + 2]});
-        png_set_PLTE(png, info, job.colors.data(), static_cast<int>(job.colors.size()));
-        if (!paletteAlpha_.empty())
-            png_set_tRNS(png, info, const_cast<png_bytep>(paletteAlpha_.data()), static_cast<int>(paletteAlpha_.size()),
-                         nullptr);
-    } else if (hasTransparentColor_) {
-        png_color_16 key{};
-        key.gray = transparentColor_[0];
-        key.red = transparentColor_[0];
-        key.green = transparentColor_[1];
-        key.blue = transparentColor_[2];
-        png_set_tRNS(png, info, nullptr, 0, &key);
-    }
-    png_write_info(png, info);
-    const int channels = Channels(), stride = channels + (HasAlpha() ? 1 : 0);
-    job.row.resize(static_cast<size_t>(width_) * stride);
-    for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_; ++x) {
-            std::memcpy(job.row.data() + x * stride, Sample(x, y), channels);
-            if (HasAlpha()) job.row[x * stride + channels] = alpha_[static_cast<size_t>(y) * width_ + x];
-        }
-        png_write_row(png, job.row.data());
-    }
-    png_write_end(png, nullptr);
-}
-
-std::vector<std::byte> TbsPngImage::ToPng() const
-{
-    auto job = std::make_unique<WriteJob>();
-    job->png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &job->error, Fail, Warn);
-    if (!job->png) throw Exception("Invalid PNG image: out of memory");
-    job->info = png_create_info_struct(job->png);
-    if (setjmp(png_jmpbuf(job->png))) throw Exception("Cannot write PNG image: " + job->error);
-    WriteFrom(job.get());
-    return std::move(job->out);
 }
 
 TbsPngImage TbsPngImage::FromDib(const TDib& dib)

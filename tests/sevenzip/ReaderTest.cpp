@@ -112,6 +112,31 @@ TEST(Reader, ExtractsToAFolderWithOrWithoutTrailingDelimiter)
     }
 }
 
+TEST(Reader, BranchFiltersAndPpmdDecode)
+{
+    for (const char* archive : {"bcj.7z", "bcj2.7z", "ppmd.7z"}) {
+        SCOPED_TRACE(archive);
+        TempFolder temp;
+        OpenReader(archive)->ExtractToFolder(temp.Path());
+        ExpectExtracted(temp.Path());
+    }
+}
+
+// The binding ignores the handler's answer to the decoder-thread setting; a library
+// that refused it would decode with buffers that grow with the payload.
+TEST(Reader, HandlerAcceptsTheDecoderThreadSetting)
+{
+    ComPtr<I7zReader> reader = OpenReader("plain.7z"); // holds the library the handler lives in
+    ComPtr<sevenzip::ISetProperties> settings =
+        reader->HandlerObject().As<sevenzip::ISetProperties>(sevenzip::IID_ISetProperties);
+    ASSERT_TRUE(settings);
+    const wchar_t* const names[] = {L"mt"};
+    PROPVARIANT values[1]{};
+    values[0].vt = VT_UI4;
+    values[0].ulVal = 1;
+    EXPECT_EQ(settings->SetProperties(names, values, 1), S_OK);
+}
+
 TEST(Reader, ExistingFilesAreReplacedWhole)
 {
     TempFolder temp;
@@ -231,8 +256,9 @@ TEST(Reader, DamagedOrForeignArchivesRaise)
     EXPECT_NE(message.find("big.bin: "), std::string::npos) << message;
     EXPECT_NE(message.find("CRC"), std::string::npos) << message;
     EXPECT_EQ(ReadFileText(temp.Path() + "top.txt"), "top level\r\n"); // the good item is there
-    EXPECT_EQ(ExceptionText([&] { OpenReader("not-an-archive.7z"); }),
-              "Cannot open the archive: it is not a 7z archive or it is damaged");
+    for (const char* foreign : {"not-an-archive.7z", "zip-renamed.7z"})
+        EXPECT_EQ(ExceptionText([&] { OpenReader(foreign); }),
+                  "Cannot open the archive: it is not a 7z archive or it is damaged") << foreign;
     const std::string missing = Archive("missing.7z");
     EXPECT_EQ(ExceptionText([&] { OpenReader("missing.7z"); }).rfind("Cannot open file \"" + missing + "\". ", 0), 0u);
 }

@@ -42,6 +42,10 @@ def seven(name, *switches, files=("top.txt", "a", "zero.bin", "big.bin", "中文
 
 seven("plain.7z", "-m0=LZMA2", "-ms=off")
 seven("solid-lzma.7z", "-m0=LZMA", "-ms=on")
+# The filters and the other method the extraction-only library must still decode.
+seven("bcj.7z", "-mf=BCJ")
+seven("bcj2.7z", "-mf=BCJ2")
+seven("ppmd.7z", "-m0=PPMd")
 seven("password.7z", "-psecret", "-ms=off")
 seven("headers.7z", "-psecret", "-mhe=on")
 
@@ -72,3 +76,5 @@ open(path, "wb").write(data)
 
 # Not an archive at all.
 open(os.path.join(out, "not-an-archive.7z"), "wb").write(b"just text, not 7z\r\n" * 10)
+# An archive of another format under a 7z name.
+subprocess.run(["7z", "a", "-bd", "-bso0", "-tzip", os.path.join(out, "zip-renamed.7z"), "top.txt"], cwd=src, check=True)
