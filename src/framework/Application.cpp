@@ -111,7 +111,10 @@ BOOL CALLBACK CloseIfMessageBox(HWND window, LPARAM)
     if (GetClassNameW(window, name, 16) && std::wstring_view(name) == L"#32770") EndDialog(window, IDOK);
     return TRUE;
 }
-void CALLBACK CloseMessageBoxes(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), CloseIfMessageBox, 0); }
+void CALLBACK CloseMessageBoxes(HWND, UINT, UINT_PTR, DWORD)
+{
+    EnumThreadWindows(GetCurrentThreadId(), CloseIfMessageBox, 0);
+}
 
 } // namespace
 

@@ -57,7 +57,9 @@ void FileChanges::Commit(const std::string& temporary, const std::string& target
         }
         RaiseSystemError(error);
     }
-    std::replace(files_.begin(), files_.end(), temporary, target);
+    // The file committed is nearly always the one made last.
+    const auto made = std::find(files_.rbegin(), files_.rend(), temporary);
+    if (made != files_.rend()) *made = target;
 }
 
 void FileChanges::SetAside(const std::string& path)
