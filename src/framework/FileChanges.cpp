@@ -47,6 +47,12 @@ void FileChanges::NewFile(const std::string& path)
 
 void FileChanges::Commit(const std::string& temporary, const std::string& target)
 {
+    // Where nothing stands (a first install) the one move is all it costs.
+    if (Move(temporary, target)) {
+        Renamed(temporary, target);
+        return;
+    }
+    if (!Taken(GetLastError())) RaiseSystemError(GetLastError());
     SetAside(target);
     if (!Move(temporary, target)) {
         const DWORD error = GetLastError();
@@ -57,6 +63,11 @@ void FileChanges::Commit(const std::string& temporary, const std::string& target
         }
         RaiseSystemError(error);
     }
+    Renamed(temporary, target);
+}
+
+void FileChanges::Renamed(const std::string& temporary, const std::string& target)
+{
     // The file committed is nearly always the one made last.
     const auto made = std::find(files_.rbegin(), files_.rend(), temporary);
     if (made != files_.rend()) *made = target;

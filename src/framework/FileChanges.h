@@ -32,6 +32,7 @@ public:
 
 private:
     void SetAside(const std::string& path);
+    void Renamed(const std::string& temporary, const std::string& target);
 
     struct SetAsideFile {
         std::string path, backup;

@@ -242,6 +242,7 @@ void T7zInArchive::ExtractToFolder(std::string_view folder)
         destination_.clear();
         changes_ = nullptr;
         temporary_.clear();
+        folder_.clear();
     }};
     Extract(nullptr, 0xFFFFFFFF, false);
     changes.Keep();
@@ -327,7 +328,11 @@ HRESULT T7zInArchive::OpenOutputFile(uint32_t index, ISequentialOutStream** stre
     }
     target_ = ToUtf8(destination_ + relative);
     const size_t cut = target_.find_last_of("\\/:");
-    if (cut != std::string::npos) changes_->CreateFolders(target_.substr(0, cut));
+    // Items come folder by folder: a folder made or found for one serves the next.
+    if (cut != std::string::npos && target_.compare(0, cut, folder_) != 0) {
+        folder_ = target_.substr(0, cut);
+        changes_->CreateFolders(folder_);
+    }
     try {
         auto file = changes_->CreateTemporary(target_, temporary_);
         *stream = NewAdapterFace<IOutStream>(new T7zStream(std::move(file)));

@@ -92,7 +92,7 @@ private:
     // While ExtractToFolder runs: what it changed, and the file the current item is
     // written to until it proves whole and takes its real name.
     FileChanges* changes_ = nullptr;
-    std::string temporary_, target_;
+    std::string temporary_, target_, folder_;
     // Per extraction: the item the handler works on, and what went wrong.
     uint32_t currentItem_ = 0;
     bool itemActive_ = false;

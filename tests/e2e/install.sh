@@ -67,6 +67,7 @@ set +e; timeout 300 bash -c "$(declare -f in_prefix); in_prefix '$p' '$work/Tavi
 check "the second install ends with 0 (got $rc)" [ "$rc" = 0 ]
 check "the running player was stopped" bash -c "! kill -0 $player 2>/dev/null || { sleep 3; ! kill -0 $player 2>/dev/null; }"
 check "the second install put its files in place" [ -f "$folder/Tavio.exe" ] && [ ! -e "$folder/Tavio.7z" ]
+check "the second install left no old or half-written file beside them" bash -c "! ls '$folder' | grep -q '\.~'"
 sleep 3
 
 # The uninstaller leaves nothing of the install behind.
