@@ -53,7 +53,8 @@ void AddContents(const std::string& folder, const std::string& prefix, std::map<
             contents[name] = "<folder>";
             AddContents(folder, name + "\\", contents);
         } else {
-            contents[name] = (found.dwFileAttributes & FILE_ATTRIBUTE_READONLY ? "ro:" : "") + ReadFileText(folder + name);
+            const bool readOnly = found.dwFileAttributes & FILE_ATTRIBUTE_READONLY;
+            contents[name] = (readOnly ? "ro:" : "") + ReadFileText(folder + name);
         }
     } while (FindNextFileW(search, &found));
     FindClose(search);

@@ -25,7 +25,8 @@ traces() {
     echo "[$d]"; tree "$home/$d"
   done
   for key in Run Uninstall; do
-    in_prefix "$1" reg query "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\$key" /s 2>/dev/null | tr -d '\r' | grep -i -A8 'tavio\|塔维欧' || echo "[$key: none]"
+    in_prefix "$1" reg query "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\$key" /s 2>/dev/null | tr -d '\r' |
+      grep -i -A8 'tavio\|塔维欧' || echo "[$key: none]"
   done
 }
 

@@ -105,8 +105,8 @@ TEST(FileChanges, KeepLeavesOnlyTheNewFilesAndUndoesOnlyWhatItWasGiven)
         earlier.Replace(changes, "added.txt", "new");
         changes.Keep();
     } // kept: nothing is undone at the end
-    EXPECT_EQ(FolderContents(earlier.folder),
-              (std::map<std::string, std::string>{{"added.txt", "new"}, {"kept.txt", "old kept"}, {"locked.txt", "new"}}));
+    const std::map<std::string, std::string> kept{{"added.txt", "new"}, {"kept.txt", "old kept"}, {"locked.txt", "new"}};
+    EXPECT_EQ(FolderContents(earlier.folder), kept);
 
     // A target held open without sharing cannot be set aside: the commit fails with
     // the system's reason and changes nothing.

@@ -128,5 +128,6 @@ TEST(StreamAdapter, FailuresOfTheMediumBecomeResultCodes)
     struct FullDisk : BrokenStream {
         size_t Write(const void*, size_t) override { throw SystemException("disk full", ERROR_DISK_FULL); }
     } full;
-    EXPECT_EQ(Over(full).As<IOutStream>(IID_IOutStream)->Write(buffer, 4, &processed), HRESULT_FROM_WIN32(ERROR_DISK_FULL));
+    EXPECT_EQ(Over(full).As<IOutStream>(IID_IOutStream)->Write(buffer, 4, &processed),
+              HRESULT_FROM_WIN32(ERROR_DISK_FULL));
 }
