@@ -43,15 +43,44 @@ bool PathExists(const std::string& path)
     return GetFileAttributesW(ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+namespace {
+void AddContents(const std::string& folder, const std::string& prefix, std::map<std::string, std::string>& contents)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(ToWide(folder + prefix + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::string name = prefix + ToUtf8(found.cFileName);
+        if (name == prefix + "." || name == prefix + "..") continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            contents[name] = "<folder>";
+            AddContents(folder, name + "\\", contents);
+        } else {
+            const bool readOnly = found.dwFileAttributes & FILE_ATTRIBUTE_READONLY;
+            contents[name] = (readOnly ? "ro:" : "") + ReadFileText(folder + name);
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+} // namespace
+
+std::map<std::string, std::string> FolderContents(const std::string& folder)
+{
+    std::map<std::string, std::string> contents;
+    AddContents(folder, "", contents);
+    return contents;
+}
+
 ApplicationSession::ApplicationSession(int answer)
 {
     Application& application = Application::Instance();
     application.Initialize();
     application.SetTitle(product::SetupTitle);
-    application.SetMessageBoxHook([this, answer](const std::string& text, const std::string& caption, unsigned flags) {
-        Messages.push_back({text, caption, flags});
-        return answer;
-    });
+    application.SetMessageBoxHook(
+        [this, answer](const std::string& text, const std::string& caption, unsigned flags, unsigned closeAfterMs) {
+            Messages.push_back({text, caption, flags, closeAfterMs});
+            return answer;
+        });
 }
 
 ApplicationSession::~ApplicationSession()

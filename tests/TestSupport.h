@@ -1,5 +1,6 @@
 #pragma once
 // Helpers shared by the tests that run under Wine.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -31,10 +32,15 @@ void Settle();
 bool GdiStillWorks();
 bool PathExists(const std::string& path);
 
+// Everything below a folder, by relative path: a file's content (after "ro:" when it
+// is read-only), "<folder>" for a folder. Two snapshots compare a whole tree.
+std::map<std::string, std::string> FolderContents(const std::string& folder);
+
 // One message box as the application would have shown it.
 struct ShownMessage {
     std::string Text, Caption;
     unsigned Flags;
+    unsigned CloseAfterMs;
 };
 
 // Starts the application for one test and answers every message box with `answer`,

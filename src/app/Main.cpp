@@ -1,3 +1,4 @@
+#include "app/ExitCodes.h"
 #include "app/Product.h"
 #include "app/RunMode.h"
 #include "framework/Application.h"
@@ -13,7 +14,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     } catch (const std::exception& error) {
         // No top-level window (no desktop to make it on): say so if anything can, and end.
         MessageBoxW(nullptr, ToWide(error.what()).c_str(), ToWide(product::SetupTitle).c_str(), MB_ICONERROR);
-        return 1;
+        return exitcode::NotStarted;
     }
     StartSkinLibrary();
     application.SetTitle(product::SetupTitle);
@@ -28,7 +29,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         created = true;
     });
     if (created) application.Run();
+    else application.SetExitCode(exitcode::NotStarted);
     application.Finalize();
     StopSkinLibrary();
-    return 0;
+    return application.ExitCode();
 }

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <objbase.h>
+#include <string_view>
 
 #include "framework/Page.h"
 #include "framework/WinStrings.h"
@@ -18,6 +19,7 @@ void Application::Initialize()
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     terminated_ = false;
+    exitCode_ = 0;
     // A zero-size captioned popup: never seen itself, but it owns the pages, so they
     // share its taskbar button and minimise with it.
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
@@ -105,10 +107,30 @@ HWND Application::DialogOwner() const
     return Handle();
 }
 
-int Application::MessageBox(std::string_view text, std::string_view caption, unsigned flags)
+namespace {
+
+// The box's own modal loop dispatches the thread timer: whatever message boxes of this
+// thread are open then get their OK.
+BOOL CALLBACK CloseIfMessageBox(HWND window, LPARAM)
 {
-    if (messageBoxHook_) return messageBoxHook_(std::string(text), std::string(caption), flags);
-    return ::MessageBoxW(DialogOwner(), ToWide(text).c_str(), ToWide(caption).c_str(), flags);
+    wchar_t name[16];
+    if (GetClassNameW(window, name, 16) && std::wstring_view(name) == L"#32770") EndDialog(window, IDOK);
+    return TRUE;
+}
+void CALLBACK CloseMessageBoxes(HWND, UINT, UINT_PTR, DWORD)
+{
+    EnumThreadWindows(GetCurrentThreadId(), CloseIfMessageBox, 0);
+}
+
+} // namespace
+
+int Application::MessageBox(std::string_view text, std::string_view caption, unsigned flags, unsigned closeAfterMs)
+{
+    if (messageBoxHook_) return messageBoxHook_(std::string(text), std::string(caption), flags, closeAfterMs);
+    const UINT_PTR timer = closeAfterMs ? SetTimer(nullptr, 0, closeAfterMs, CloseMessageBoxes) : 0;
+    const int answer = ::MessageBoxW(DialogOwner(), ToWide(text).c_str(), ToWide(caption).c_str(), flags);
+    if (timer) KillTimer(nullptr, timer);
+    return answer;
 }
 
 void Application::ShowException(const std::exception& error)

@@ -48,6 +48,9 @@ public:
     // Requests the end; it takes effect when control is back in the loop.
     void Terminate();
     bool Terminated() const { return terminated_; }
+    // What the process ends with; 0 unless a page says otherwise.
+    int ExitCode() const { return exitCode_; }
+    void SetExitCode(int code) { exitCode_ = code; }
     // Handles every pending message once, without waiting.
     void ProcessMessages();
 
@@ -59,8 +62,9 @@ public:
     // Minimises the whole application: every page goes with the top-level window.
     void Minimize();
 
-    // A modal message box owned by the active page (or the top-level window).
-    int MessageBox(std::string_view text, std::string_view caption, unsigned flags);
+    // A modal message box owned by the active page (or the top-level window). With a
+    // time given it closes by itself then, as if OK had been pressed.
+    int MessageBox(std::string_view text, std::string_view caption, unsigned flags, unsigned closeAfterMs = 0);
     void ShowException(const std::exception& error);
     // Runs a handler; an exception it raises is shown and goes no further, as if it
     // had reached the message loop.
@@ -75,7 +79,8 @@ public:
     }
 
     // Tests answer message boxes through this instead of a person.
-    using MessageBoxHook = std::function<int(const std::string& text, const std::string& caption, unsigned flags)>;
+    using MessageBoxHook =
+        std::function<int(const std::string& text, const std::string& caption, unsigned flags, unsigned closeAfterMs)>;
     void SetMessageBoxHook(MessageBoxHook hook) { messageBoxHook_ = std::move(hook); }
 
 private:
@@ -89,6 +94,7 @@ private:
     Page* activePage_ = nullptr;
     bool terminated_ = false;
     bool comInitialized_ = false;
+    int exitCode_ = 0;
     MessageBoxHook messageBoxHook_;
 };
 

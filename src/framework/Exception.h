@@ -13,3 +13,14 @@ public:
 private:
     std::string message_;
 };
+
+// A failure the operating system reported, with its error code kept: whoever reports
+// it further up can still tell a full disk from a locked file.
+class SystemException : public Exception {
+public:
+    SystemException(std::string message, unsigned long code) : Exception(std::move(message)), code_(code) {}
+    unsigned long Code() const noexcept { return code_; }
+
+private:
+    unsigned long code_;
+};

@@ -1,6 +1,7 @@
 #include "framework/FileStream.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <string>
 
 #include "framework/Exception.h"
@@ -8,18 +9,30 @@
 #include "framework/WinStrings.h"
 
 namespace {
-[[noreturn]] void RaiseLastError() { throw Exception(SystemErrorText(GetLastError())); }
+[[noreturn]] void RaiseLastError()
+{
+    const DWORD error = GetLastError();
+    throw SystemException(SystemErrorText(error), error);
+}
+DWORD Disposition(TFileStream::Mode mode)
+{
+    switch (mode) {
+    case TFileStream::Mode::CreateExclusive: return CREATE_ALWAYS;
+    case TFileStream::Mode::CreateNew: return CREATE_NEW;
+    default: return OPEN_EXISTING;
+    }
+}
 } // namespace
 
 TFileStream::TFileStream(std::string_view path, Mode mode)
 {
-    const bool create = mode == Mode::CreateExclusive;
+    const bool create = mode != Mode::ReadSharedReadWrite;
     file_.Reset(CreateFileW(ToWide(path).c_str(), create ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
-                            create ? 0 : FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            create ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                            create ? 0 : FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, Disposition(mode),
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file_) {
         const DWORD error = GetLastError();
-        throw Exception("Cannot open file \"" + std::string(path) + "\". " + SystemErrorText(error));
+        throw SystemException("Cannot open file \"" + std::string(path) + "\". " + SystemErrorText(error), error);
     }
 }
 
@@ -31,12 +44,20 @@ size_t TFileStream::Read(void* data, size_t size)
     return done;
 }
 
+// A write that stops short is carried on: on a filling disk the next one fails with
+// the reason, where a short count alone would say nothing.
 size_t TFileStream::Write(const void* data, size_t size)
 {
-    DWORD done = 0;
-    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(size, 0x7FFFFFFF));
-    if (!WriteFile(file_.Get(), data, chunk, &done, nullptr)) RaiseLastError();
-    return done;
+    const auto* bytes = static_cast<const std::byte*>(data);
+    size_t total = 0;
+    while (total < size) {
+        DWORD done = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(size - total, 0x7FFFFFFF));
+        if (!WriteFile(file_.Get(), bytes + total, chunk, &done, nullptr)) RaiseLastError();
+        if (done == 0) throw SystemException(SystemErrorText(ERROR_WRITE_FAULT), ERROR_WRITE_FAULT);
+        total += done;
+    }
+    return total;
 }
 
 int64_t TFileStream::Seek(int64_t offset, uint32_t origin)

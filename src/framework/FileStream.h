@@ -10,8 +10,10 @@ public:
     enum class Mode {
         ReadSharedReadWrite, // read; others may read and write meanwhile
         CreateExclusive,     // create or truncate; read and write; not shared
+        CreateNew,           // create where nothing stands; read and write; not shared
     };
-    // Raises Exception "Cannot open file "<path>". <system text>" on failure.
+    // Raises SystemException "Cannot open file "<path>". <system text>" on failure;
+    // failures of reads, writes and seeks raise SystemException with the system text.
     TFileStream(std::string_view path, Mode mode);
 
     size_t Read(void* data, size_t size) override;

@@ -23,7 +23,7 @@ bool DirectoryExists(std::string_view path)
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool CreateFolderTree(std::string_view path)
+bool CreateFolderTree(std::string_view path, std::vector<std::string>* made)
 {
     while (!path.empty() && path.back() == '\\') path.remove_suffix(1);
     if (path.empty()) {
@@ -33,8 +33,11 @@ bool CreateFolderTree(std::string_view path)
     // A drive ("C:") or an existing folder ends the climb.
     if ((path.size() == 2 && path[1] == ':') || DirectoryExists(path)) return true;
     const size_t cut = path.find_last_of('\\');
-    if (cut != std::string_view::npos && !CreateFolderTree(path.substr(0, cut))) return false;
-    if (CreateDirectoryW(ToWide(path).c_str(), nullptr)) return true;
+    if (cut != std::string_view::npos && !CreateFolderTree(path.substr(0, cut), made)) return false;
+    if (CreateDirectoryW(ToWide(path).c_str(), nullptr)) {
+        if (made) made->emplace_back(path);
+        return true;
+    }
     // Another process may have made it between the test and the call.
     const DWORD error = GetLastError();
     if (DirectoryExists(path)) return true;

@@ -1,14 +1,17 @@
 #pragma once
 #include <cstddef>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 bool FileExists(std::string_view path);
 bool DirectoryExists(std::string_view path);
 
 // Creates the folder and every missing parent. False with the thread's last error
-// set when a level cannot be made (a file in the way, a bad name, no access).
-bool CreateFolderTree(std::string_view path);
+// set when a level cannot be made (a file in the way, a bad name, no access). The
+// levels it made are added to `made`, outermost first, when given.
+bool CreateFolderTree(std::string_view path, std::vector<std::string>* made = nullptr);
 
 // Writes the bytes as the whole new content of the file (created or truncated);
 // raises Exception naming the file and the system's reason on failure.

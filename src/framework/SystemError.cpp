@@ -2,11 +2,14 @@
 
 #include <cstdio>
 
+#include "framework/Exception.h"
 #include "framework/Win32.h"
 #include "framework/WinStrings.h"
 
 std::string SystemErrorText(unsigned long code)
 {
+    // A system error wrapped as an HRESULT reads as the error itself.
+    if (HRESULT_FACILITY(code) == FACILITY_WIN32 && (code & 0x80000000)) code = HRESULT_CODE(code);
     wchar_t* buffer = nullptr;
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -19,4 +22,15 @@ std::string SystemErrorText(unsigned long code)
     char fallback[32];
     std::snprintf(fallback, sizeof fallback, code > 0xFFFF ? "System error 0x%08lX" : "System error %lu", code);
     return fallback;
+}
+
+std::string FailureReason(const std::exception& error)
+{
+    const auto* system = dynamic_cast<const SystemException*>(&error);
+    return system ? SystemErrorText(system->Code()) : error.what();
+}
+
+std::string FailureText(std::string_view subject, const std::exception& error)
+{
+    return std::string(subject) + ": " + FailureReason(error) + ".";
 }

@@ -1,6 +1,14 @@
 #pragma once
+#include <exception>
 #include <string>
+#include <string_view>
 
 // The system's own message text for an error code or HRESULT, without the trailing
 // line break and full stop; a plain "System error N" where the system has none.
 std::string SystemErrorText(unsigned long code);
+
+// Why it failed: the system's text when the error came from the system (a full disk,
+// a locked file), else the error's own message.
+std::string FailureReason(const std::exception& error);
+// "<subject>: <reason>."
+std::string FailureText(std::string_view subject, const std::exception& error);

@@ -1,8 +1,11 @@
 // The install sequence, run once by the progress page's start timer.
+#include "app/ExitCodes.h"
+#include "app/FailureReport.h"
 #include "app/Product.h"
-#include "app/RunMode.h"
 #include "framework/Application.h"
+#include "framework/Exception.h"
 #include "framework/FileSystem.h"
+#include "framework/SystemError.h"
 #include "framework/WinStrings.h"
 #include "install/ProcessShutdown.h"
 #include "install/Registry.h"
@@ -25,10 +28,7 @@ void TForm2::TimerStartDownloadTimer()
     try {
         RunInstall();
     } catch (const std::exception& error) {
-        Application& application = Application::Instance();
-        application.ShowException(error);
-        // An unattended run has nobody to close the page once the error is read.
-        if (IsSilentMode()) application.Terminate();
+        ReportFailure(error.what(), exitcode::Stopped, MB_OK | MB_ICONERROR);
     }
 }
 
@@ -38,7 +38,9 @@ void TForm2::RunInstall()
     const std::string& folder = Settings.InstallFolder;
     const std::string archive = folder + product::ArchiveFileName;
     if (!FileExists(archive)) {
-        ShowMessage(std::string("安装包有误，找不到离线文件，建议去官方网站( ") + product::HomePageUrl + " )下载安装包");
+        Staged.Keep(); // the folder stays as the launch left it
+        ReportFailure(std::string("安装包有误，找不到离线文件，建议去官方网站( ") + product::HomePageUrl + " )下载安装包",
+                      exitcode::Archive, MB_OK);
         application.Terminate();
         return;
     }
@@ -47,9 +49,21 @@ void TForm2::RunInstall()
     Do.Wait(3000);
     Label1->SetCaption("正在释放文件...");
     application.ProcessMessages();
-    ExtractPayload(archive, folder);
+    try {
+        if (!ExtractPayload(archive, folder)) {
+            const DWORD error = GetLastError();
+            throw Exception(FailureText(product::ArchiveFileName, SystemException(SystemErrorText(error), error)));
+        }
+    } catch (const std::exception& error) {
+        // The reader has put back what it changed and let go of the archive and the
+        // library: the staged files and the folders the launch made can go too.
+        Staged.Undo();
+        ReportFailure(error.what(), exitcode::Archive, MB_OK | MB_ICONERROR);
+        return;
+    }
     Label1->SetCaption("完成:100% .");
     DeleteFileW(ToWide(archive).c_str());
+    Staged.Keep();
     CreateShortcuts(Settings);
     CreateShortcutAt(folder + "UnInstall.exe", CSIDL_PROGRAMS, "塔维欧\\卸载塔维欧");
     if (IsOn(Settings.StartAtLogon)) SetRunAtLogon(folder + "tavio.exe", " Minimize ", true);

@@ -1,8 +1,12 @@
 // The install launch: what a click on the options page's install button does.
+#include <utility>
+
+#include "app/ExitCodes.h"
+#include "app/FailureReport.h"
 #include "app/PathText.h"
 #include "app/RunMode.h"
 #include "framework/Application.h"
-#include "framework/FileSystem.h"
+#include "framework/FileChanges.h"
 #include "framework/SystemError.h"
 #include "pages/PayloadStaging.h"
 #include "pages/TForm1.h"
@@ -10,20 +14,35 @@
 #include "skinctrls/SkinCheckRadioBox.h"
 
 namespace {
+
 const char* Flag(const TbsSkinCheckRadioBox* box) { return box->Checked() ? "1" : "0"; }
+
+// Nothing is left written. A person may choose another folder and click again; an
+// unattended run has nobody to do so and ends.
+void LaunchFailed(std::string_view text)
+{
+    if (IsSilentMode()) ReportFailure(text, exitcode::FolderOrStaging, MB_OK);
+    else ShowMessage(text);
+}
+
 } // namespace
 
 void TForm1::Image2Click()
 {
     Application& application = Application::Instance();
     const std::string folder = IncludeTrailingBackslash(Edit1->Text());
-    if (!CreateFolderTree(folder)) {
-        ShowMessage(SystemErrorText(GetLastError()));
-        // An unattended run has nothing left to show and nobody to choose another folder.
-        if (IsSilentMode()) application.Terminate();
+    FileChanges staged; // undone on the way out unless the progress page takes it over
+    if (!staged.CreateFolders(folder)) {
+        LaunchFailed(SystemErrorText(GetLastError()));
         return;
     }
-    StagePayload(folder, GetModuleHandleW(nullptr));
+    try {
+        StagePayload(folder, GetModuleHandleW(nullptr), staged);
+    } catch (const std::exception& error) {
+        staged.Undo();
+        LaunchFailed(error.what());
+        return;
+    }
 
     TForm2& progress = application.CreatePage<TForm2>();
     progressPage_ = &progress;
@@ -35,5 +54,6 @@ void TForm1::Image2Click()
         .StartAtLogon = Flag(bsSkinCheckRadioBox2),
         .InstallFolder = folder,
     };
+    progress.Staged = std::move(staged);
     progress.TimerStartDownload->SetEnabled(true);
 }

@@ -1,16 +1,28 @@
 #include "pages/PayloadStaging.h"
 
 #include <exception>
+#include <utility>
 
 #include "app/Product.h"
+#include "framework/Exception.h"
 #include "framework/Resources.h"
+#include "framework/SystemError.h"
 
-void StagePayload(const std::string& folder, HMODULE module)
+void StagePayload(const std::string& folder, HMODULE module, FileChanges& changes)
 {
-    try {
-        SaveResourceToFile(module, "F1", folder + product::ArchiveFileName);
-        SaveResourceToFile(module, "F7z", folder + product::LibraryFileName);
-    } catch (const std::exception&) {
-        // The install sequence reports a missing archive with advice for the user.
+    for (const auto& [resource, name] :
+         {std::pair{"F1", product::ArchiveFileName}, std::pair{"F7z", product::LibraryFileName}}) {
+        try {
+            RawResource(module, resource);
+        } catch (const Exception&) {
+            return;
+        }
+        const std::string path = folder + name;
+        try {
+            changes.NewFile(path);
+            SaveResourceToFile(module, resource, path);
+        } catch (const std::exception& error) {
+            throw Exception(FailureText(name, error));
+        }
     }
 }

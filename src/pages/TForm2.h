@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/InstallSettings.h"
+#include "framework/FileChanges.h"
 #include "framework/Label.h"
 #include "framework/Page.h"
 #include "framework/Picture.h"
@@ -21,6 +22,9 @@ public:
     TForm2();
 
     InstallSettings Settings; // filled by the install launch before the timer runs
+    // What the launch wrote (the folder, the archive, the library): kept once the
+    // payload is unpacked, undone when it cannot be.
+    FileChanges Staged;
 
     Picture* Image1 = nullptr; // the five slides, never shown themselves
     Picture* Image2 = nullptr;

@@ -6,6 +6,7 @@
 #include "framework/Exception.h"
 #include "framework/FileStream.h"
 #include "framework/FileSystem.h"
+#include "framework/SystemError.h"
 #include "framework/WinStrings.h"
 #include "sevenzip/ItemPath.h"
 #include "sevenzip/T7zStream.h"
@@ -188,7 +189,12 @@ void T7zInArchive::Extract(const UINT32* indices, UINT32 count, bool test)
     const HRESULT result = HandlerObject()->Extract(indices, count, test ? 1 : 0,
                                                     static_cast<IArchiveExtractCallback*>(this));
     if (pending_) std::rethrow_exception(std::exchange(pending_, nullptr));
-    CheckResult(result);
+    // A system error in the middle of an item is the item's: the disk filled up or
+    // the file went away while it was written.
+    if (result != S_OK && HRESULT_FACILITY(result) == FACILITY_WIN32 && itemActive_)
+        RecordFailure(currentItem_, SystemErrorText(static_cast<unsigned long>(result)));
+    else
+        CheckResult(result);
     if (failures_.empty()) return;
     std::string message = "Could not extract " + std::to_string(failures_.size()) +
                           (failures_.size() == 1 ? " item:" : " items:");
@@ -224,12 +230,22 @@ void T7zInArchive::ExtractAllItems(bool test, void* sender, ItemStreamProvider p
     ExtractItemList(nullptr, 0xFFFFFFFF, test, sender, provider);
 }
 
+// All or nothing: each item is written under a name of its own and takes its real
+// name once it proved whole; when anything fails, what stood before comes back.
 void T7zInArchive::ExtractToFolder(std::string_view folder)
 {
     destination_ = ToWide(folder);
     if (destination_.empty() || (destination_.back() != L'\\' && destination_.back() != L'/')) destination_ += L'\\';
-    OnExit restore{[this] { destination_.clear(); }};
+    FileChanges changes;
+    changes_ = &changes;
+    OnExit restore{[this] {
+        destination_.clear();
+        changes_ = nullptr;
+        temporary_.clear();
+        folder_.clear();
+    }};
     Extract(nullptr, 0xFFFFFFFF, false);
+    changes.Keep();
 }
 
 void T7zInArchive::SetPasswordProvider(void* sender, PasswordProvider provider)
@@ -282,6 +298,7 @@ HRESULT T7zInArchive::GetStream(UINT32 index, ISequentialOutStream** stream, INT
     if (!stream) return E_POINTER;
     *stream = nullptr;
     currentItem_ = index;
+    temporary_.clear();
     itemActive_ = mode == kExtract || mode == kTest;
     if (mode != kExtract) return S_OK;
     try {
@@ -309,16 +326,32 @@ HRESULT T7zInArchive::OpenOutputFile(uint32_t index, ISequentialOutStream** stre
         RecordFailure(index, "refused: the path leads outside the target folder");
         return S_OK;
     }
-    const std::string path = ToUtf8(destination_ + relative);
-    const size_t cut = path.find_last_of("\\/:");
-    if (cut != std::string::npos) CreateFolderTree(path.substr(0, cut));
+    target_ = ToUtf8(destination_ + relative);
+    const size_t cut = target_.find_last_of("\\/:");
+    // Items come folder by folder: a folder made or found for one serves the next.
+    if (cut != std::string::npos && target_.compare(0, cut, folder_) != 0) {
+        folder_ = target_.substr(0, cut);
+        changes_->CreateFolders(folder_);
+    }
     try {
-        auto file = std::make_unique<TFileStream>(path, TFileStream::Mode::CreateExclusive);
+        auto file = changes_->CreateTemporary(target_, temporary_);
         *stream = NewAdapterFace<IOutStream>(new T7zStream(std::move(file)));
     } catch (const Exception& error) {
-        RecordFailure(index, error.Message());
+        temporary_.clear();
+        RecordFailure(index, FailureReason(error));
     }
     return S_OK;
+}
+
+// The library has let go of the item's stream and found its data whole.
+void T7zInArchive::CommitOutputFile()
+{
+    try {
+        changes_->Commit(temporary_, target_);
+    } catch (const Exception& error) {
+        RecordFailure(currentItem_, FailureReason(error));
+    }
+    temporary_.clear();
 }
 
 void T7zInArchive::RecordFailure(uint32_t index, std::string reason)
@@ -333,6 +366,7 @@ HRESULT T7zInArchive::SetOperationResult(INT32 result)
 {
     try {
         if (itemActive_ && result != kOK) RecordFailure(currentItem_, ResultReason(result));
+        else if (itemActive_ && !temporary_.empty()) CommitOutputFile();
         itemActive_ = false;
         return S_OK;
     } catch (...) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/FileChanges.h"
 #include "sevenzip/I7zReader.h"
 #include "sevenzip/T7zPlugin.h"
 
@@ -68,6 +69,7 @@ private:
     void SingleThreadedDecoding();
     void RecordFailure(uint32_t index, std::string reason);
     HRESULT OpenOutputFile(uint32_t index, sevenzip::ISequentialOutStream** stream);
+    void CommitOutputFile();
     HRESULT ReportProgress(BOOL isTotal, UINT64 value);
 
     struct Failure {
@@ -87,6 +89,10 @@ private:
     ItemStreamProvider itemStreamProvider_ = nullptr;
     void* itemStreamSender_ = nullptr;
     std::wstring destination_; // set only while ExtractToFolder runs; ends in "\"
+    // While ExtractToFolder runs: what it changed, and the file the current item is
+    // written to until it proves whole and takes its real name.
+    FileChanges* changes_ = nullptr;
+    std::string temporary_, target_, folder_;
     // Per extraction: the item the handler works on, and what went wrong.
     uint32_t currentItem_ = 0;
     bool itemActive_ = false;

@@ -2,7 +2,27 @@
 
 #include <exception>
 
+#include "framework/Exception.h"
+
 using namespace sevenzip;
+
+namespace {
+// Runs one stream call. Nothing it raises reaches the library; the system's reason
+// survives the trip as its code (a full disk, a locked file), anything else is a
+// plain failure.
+template <typename F>
+HRESULT Guarded(F&& call)
+{
+    try {
+        call();
+        return S_OK;
+    } catch (const SystemException& error) {
+        return HRESULT_FROM_WIN32(error.Code());
+    } catch (const std::exception&) {
+        return E_FAIL;
+    }
+}
+} // namespace
 
 T7zStream::T7zStream(std::unique_ptr<TStream> owned) : owned_(std::move(owned)), stream_(*owned_) {}
 
@@ -21,57 +41,40 @@ void* T7zStream::FindInterface(REFIID iid)
 HRESULT T7zStream::Read(void* data, UINT32 size, UINT32* processed)
 {
     if (processed) *processed = 0;
-    try {
+    return Guarded([&] {
         const auto count = static_cast<UINT32>(stream_.Read(data, size));
         if (processed) *processed = count;
-        return S_OK;
-    } catch (const std::exception&) {
-        return E_FAIL;
-    }
+    });
 }
 
 HRESULT T7zStream::Write(const void* data, UINT32 size, UINT32* processed)
 {
     if (processed) *processed = 0;
-    try {
+    return Guarded([&] {
         const auto count = static_cast<UINT32>(stream_.Write(data, size));
         if (processed) *processed = count;
-        return S_OK;
-    } catch (const std::exception&) {
-        return E_FAIL;
-    }
+    });
 }
 
 HRESULT T7zStream::Seek(INT64 offset, UINT32 origin, UINT64* newPosition)
 {
-    try {
+    return Guarded([&] {
         stream_.Seek(offset, origin);
         if (newPosition) *newPosition = static_cast<UINT64>(stream_.Position());
-        return S_OK;
-    } catch (const std::exception&) {
-        return E_FAIL;
-    }
+    });
 }
 
 HRESULT T7zStream::SetSize(UINT64 newSize)
 {
-    try {
-        stream_.SetSize(static_cast<int64_t>(newSize));
-        return S_OK;
-    } catch (const std::exception&) {
-        return E_FAIL;
-    }
+    return Guarded([&] { stream_.SetSize(static_cast<int64_t>(newSize)); });
 }
 
 HRESULT T7zStream::GetSize(UINT64* size)
 {
-    try {
+    return Guarded([&] {
         const auto value = static_cast<UINT64>(stream_.Size());
         if (size) *size = value;
-        return S_OK;
-    } catch (const std::exception&) {
-        return E_FAIL;
-    }
+    });
 }
 
 HRESULT T7zStream::Flush() { return S_OK; }

@@ -7,7 +7,8 @@
 
 // One framework stream presented to the archive library through every stream face
 // it asks for. No buffering, no position of its own: calls go straight through.
-// Failures of the stream become E_FAIL here and never cross into the library.
+// Failures of the stream become result codes here (the system's own error where
+// there is one) and never cross into the library.
 class T7zStream final : public TInterfacedObject,
                         public sevenzip::IInStream,
                         public sevenzip::IOutStream,

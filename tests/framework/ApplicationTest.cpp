@@ -62,6 +62,14 @@ TEST(Application, ShowMessageIsCaptionedWithTheTitle)
     EXPECT_EQ(session.Messages[0].Flags, static_cast<unsigned>(MB_OK));
 }
 
+TEST(Application, MessageBoxWithATimeClosesByItselfAsIfOk)
+{
+    ApplicationSession session;
+    Application& application = Application::Instance();
+    application.SetMessageBoxHook(nullptr); // the real box, with nobody to press a key
+    EXPECT_EQ(application.MessageBox("closes by itself", "test", MB_OK | MB_ICONERROR, 200), IDOK);
+}
+
 TEST(Application, CyclesCleanlyForManySessions)
 {
     const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);

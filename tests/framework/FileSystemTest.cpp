@@ -2,7 +2,9 @@
 
 #include "TestSupport.h"
 #include "framework/Exception.h"
+#include "framework/FileChanges.h"
 #include "framework/FileSystem.h"
+#include "framework/Handles.h"
 #include "framework/Resources.h"
 #include "framework/SystemError.h"
 
@@ -55,6 +57,76 @@ TEST(WriteFileBytes, RaisesTheSystemTextWhenTheFileCannotBeMade)
     }
 }
 
+namespace {
+// A folder with an earlier install's files, one of them read-only.
+struct EarlierFiles {
+    TempFolder temp;
+    const std::string& folder = temp.Path();
+    EarlierFiles()
+    {
+        WriteFileBytes(folder + "kept.txt", Bytes("old kept"));
+        WriteFileBytes(folder + "locked.txt", Bytes("old read-only"));
+        SetFileAttributesW(ToWide(folder + "locked.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    }
+    ~EarlierFiles() { SetFileAttributesW(ToWide(folder + "locked.txt").c_str(), FILE_ATTRIBUTE_NORMAL); }
+    // Writes a new version of `name` under a temporary name and commits it.
+    void Replace(FileChanges& changes, const std::string& name, std::string_view text)
+    {
+        std::string temporary;
+        changes.CreateTemporary(folder + name, temporary)->WriteBuffer(text.data(), text.size());
+        changes.Commit(temporary, folder + name);
+    }
+};
+} // namespace
+
+TEST(FileChanges, UndoPutsBackWhatStoodBefore)
+{
+    EarlierFiles earlier;
+    const auto before = FolderContents(earlier.folder);
+    FileChanges changes;
+    ASSERT_TRUE(changes.CreateFolders(earlier.folder + "new\\deeper"));
+    earlier.Replace(changes, "locked.txt", "new");
+    earlier.Replace(changes, "new\\deeper\\added.txt", "new");
+    std::string unfinished;
+    changes.CreateTemporary(earlier.folder + "kept.txt", unfinished);
+    changes.NewFile(earlier.folder + "kept.txt");
+    WriteFileBytes(earlier.folder + "kept.txt", Bytes("new"));
+    EXPECT_NE(FolderContents(earlier.folder), before);
+    changes.Undo();
+    EXPECT_EQ(FolderContents(earlier.folder), before);
+}
+
+TEST(FileChanges, KeepLeavesOnlyTheNewFilesAndUndoesOnlyWhatItWasGiven)
+{
+    EarlierFiles earlier;
+    {
+        FileChanges changes;
+        earlier.Replace(changes, "locked.txt", "new");
+        earlier.Replace(changes, "added.txt", "new");
+        changes.Keep();
+    } // kept: nothing is undone at the end
+    const std::map<std::string, std::string> kept{{"added.txt", "new"}, {"kept.txt", "old kept"}, {"locked.txt", "new"}};
+    EXPECT_EQ(FolderContents(earlier.folder), kept);
+
+    // A target held open without sharing cannot be set aside: the commit fails with
+    // the system's reason and changes nothing.
+    const auto before = FolderContents(earlier.folder);
+    FileHandle held(CreateFileW(ToWide(earlier.folder + "kept.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                                nullptr));
+    FileChanges changes;
+    std::string temporary;
+    changes.CreateTemporary(earlier.folder + "kept.txt", temporary);
+    try {
+        changes.Commit(temporary, earlier.folder + "kept.txt");
+        ADD_FAILURE() << "no exception";
+    } catch (const SystemException& error) {
+        EXPECT_EQ(error.Code(), static_cast<unsigned long>(ERROR_SHARING_VIOLATION));
+    }
+    held.Reset();
+    changes.Undo();
+    EXPECT_EQ(FolderContents(earlier.folder), before);
+}
+
 TEST(SystemErrorText, IsTheSystemsSentenceWithoutLineBreak)
 {
     const std::string text = SystemErrorText(ERROR_FILE_NOT_FOUND);
@@ -62,6 +134,10 @@ TEST(SystemErrorText, IsTheSystemsSentenceWithoutLineBreak)
     EXPECT_NE(text.back(), '\n');
     EXPECT_NE(text.back(), '\r');
     EXPECT_NE(SystemErrorText(ERROR_ACCESS_DENIED), text);
+    EXPECT_EQ(SystemErrorText(HRESULT_FROM_WIN32(ERROR_DISK_FULL)), SystemErrorText(ERROR_DISK_FULL));
+    EXPECT_EQ(FailureText("Tavio.exe", SystemException("ignored", ERROR_DISK_FULL)),
+              "Tavio.exe: " + SystemErrorText(ERROR_DISK_FULL) + ".");
+    EXPECT_EQ(FailureText("Tavio.exe", Exception("data error")), "Tavio.exe: data error.");
 }
 
 TEST(RawResource, MissingResourceRaises)

@@ -155,6 +155,23 @@ TEST_F(SequenceTest, QuietMachineMeansOnePassThenTheLongWait)
     EXPECT_EQ(waits, std::vector<uint32_t>{3000});
 }
 
+TEST_F(SequenceTest, FailedExtractionTakesAwayWhatTheLaunchWroteAndEndsWithItsCode)
+{
+    const std::string folder = temp.Path() + "Tavio\\";
+    ASSERT_TRUE(form2.Staged.CreateFolders(folder));
+    form2.Staged.NewFile(folder + "Tavio.7z");
+    WriteFileBytes(folder + "Tavio.7z", std::as_bytes(std::span(std::string_view("x"))));
+    form2.Settings.InstallFolder = folder;
+    form2.Do.KillProcesses = [](std::string_view) { return false; };
+    form2.TimerStartDownloadTimer();
+    ASSERT_EQ(session.Messages.size(), 1u);
+    EXPECT_EQ(session.Messages[0].Text, "Error loading library " + folder + "7z.dll");
+    EXPECT_EQ(session.Messages[0].CloseAfterMs, 0u); // a person is there to close it
+    EXPECT_EQ(Application::Instance().ExitCode(), 3);
+    EXPECT_FALSE(PathExists(folder));
+    EXPECT_EQ(form2.FinishPage(), nullptr);
+}
+
 TEST_F(SequenceTest, EachReportIsOneDebugLineAndMovesTheBar)
 {
     EXPECT_EQ(TForm2::OnExtractProgress(&form2, TRUE, 1000), S_OK);

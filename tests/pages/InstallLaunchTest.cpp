@@ -3,6 +3,8 @@
 #include <shlobj.h>
 
 #include "TestSupport.h"
+#include "framework/Exception.h"
+#include "framework/FileChanges.h"
 #include "framework/FileSystem.h"
 #include "framework/Resources.h"
 #include "framework/SystemError.h"
@@ -189,17 +191,39 @@ TEST_F(LaunchTest, CloseMarkEndsWithNothingWritten)
 TEST(PayloadStaging, MissingResourcesWriteNothingAndRaiseNothing)
 {
     TempFolder temp;
-    EXPECT_NO_THROW(StagePayload(temp.Path(), GetModuleHandleW(L"kernel32.dll")));
+    FileChanges changes;
+    EXPECT_NO_THROW(StagePayload(temp.Path(), GetModuleHandleW(L"kernel32.dll"), changes));
     EXPECT_FALSE(PathExists(temp.Path() + "Tavio.7z"));
     EXPECT_FALSE(PathExists(temp.Path() + "7z.dll"));
 }
 
-TEST(PayloadStaging, UnwritableArchiveSkipsTheLibraryToo)
+TEST(PayloadStaging, UnwritableArchiveIsNamedAndSkipsTheLibrary)
 {
     TempFolder temp;
     ASSERT_TRUE(CreateFolderTree(temp.Path() + "Tavio.7z\\")); // a folder where the file should go
-    EXPECT_NO_THROW(StagePayload(temp.Path(), GetModuleHandleW(nullptr)));
+    FileChanges changes;
+    std::string message;
+    try {
+        StagePayload(temp.Path(), GetModuleHandleW(nullptr), changes);
+    } catch (const Exception& error) {
+        message = error.Message();
+    }
+    EXPECT_EQ(message.rfind("Tavio.7z: ", 0), 0u) << message;
     EXPECT_FALSE(PathExists(temp.Path() + "7z.dll"));
+}
+
+TEST_F(LaunchTest, FailedStagingIsShownAndLeavesNothingWritten)
+{
+    const std::string folder = temp.Path() + "Tavio\\";
+    ASSERT_TRUE(CreateFolderTree(folder + "7z.dll")); // the archive goes in, the library cannot
+    form1.Edit1.SetText(folder);
+    form1.Image2Click();
+    ASSERT_EQ(session.Messages.size(), 1u);
+    EXPECT_EQ(session.Messages[0].Text.rfind("7z.dll: ", 0), 0u) << session.Messages[0].Text;
+    EXPECT_EQ(session.Messages[0].CloseAfterMs, 0u); // a person is there to read it
+    EXPECT_EQ(form1.ProgressPage(), nullptr);
+    EXPECT_FALSE(PathExists(folder + "Tavio.7z"));
+    EXPECT_EQ(Application::Instance().ExitCode(), 0); // nothing written: the person may try again
 }
 
 TEST(ProgressPage, IsLaidOutAtCreation)
@@ -230,6 +254,7 @@ TEST(ProgressPage, MissingArchiveIsReportedAndEndsTheRun)
     EXPECT_EQ(session.Messages[0].Text,
               "安装包有误，找不到离线文件，建议去官方网站( https://www.tavio.cn/ )下载安装包");
     EXPECT_EQ(session.Messages[0].Caption, "塔维欧安装向导");
+    EXPECT_EQ(Application::Instance().ExitCode(), 3);
     Application::Instance().ProcessMessages();
     EXPECT_TRUE(Application::Instance().Terminated());
 }

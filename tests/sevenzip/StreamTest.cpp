@@ -123,4 +123,11 @@ TEST(StreamAdapter, FailuresOfTheMediumBecomeResultCodes)
     EXPECT_EQ(out->SetSize(1), E_FAIL);
     UINT64 size;
     EXPECT_EQ(in.As<IStreamGetSize>(IID_IStreamGetSize)->GetSize(&size), E_FAIL);
+
+    // The system's reason is kept for the message.
+    struct FullDisk : BrokenStream {
+        size_t Write(const void*, size_t) override { throw SystemException("disk full", ERROR_DISK_FULL); }
+    } full;
+    EXPECT_EQ(Over(full).As<IOutStream>(IID_IOutStream)->Write(buffer, 4, &processed),
+              HRESULT_FROM_WIN32(ERROR_DISK_FULL));
 }

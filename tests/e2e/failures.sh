@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Silent installs that cannot complete, each in a fresh prefix and with no key pressed:
+# a full disk, a file where the folder goes, an old file that cannot be replaced, and
+# a damaged payload on a first install and over a working one. Each must end by itself
+# within a minute with its exit code and say why, leaving the folder, the registry and
+# the shortcuts as they were. Arguments: TavioSetup.exe Tavio.7z HoldFile.exe
+source "$(dirname "$0")/lib.sh"
+setup=$1 archive=$2 holder=$3
+user=$(id -un)
+mounted=
+trap '[ -n "$mounted" ] && umount "$mounted"; cleanup' EXIT
+
+# What a run may touch, as lines to compare: the folder's files with their hashes;
+# the shortcuts, the channel tag and the registry entries of an install.
+tree() {
+  [ -e "$1" ] || { echo "(none)"; return; }
+  [ -f "$1" ] && { echo "file $(md5sum <"$1" | cut -c1-32)"; return; }
+  (cd "$1" && find . -mindepth 1 | LC_ALL=C sort |
+  while read -r f; do if [ -d "$f" ]; then echo "$f/"; else echo "$f $(md5sum <"$f" | cut -c1-32)"; fi; done); }
+folder_of() { echo "$(program_files "$1")/Tavio"; }
+traces() {
+  local home="$1/drive_c/users/$user" key
+  for d in Desktop "AppData/Roaming/Microsoft/Windows/Start Menu/Programs" \
+    "AppData/Roaming/Microsoft/Internet Explorer/Quick Launch" AppData/Roaming/Tavio; do
+    echo "[$d]"; tree "$home/$d"
+  done
+  for key in Run Uninstall; do
+    in_prefix "$1" reg query "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\$key" /s 2>/dev/null | tr -d '\r' |
+      grep -i -A8 'tavio\|塔维欧' || echo "[$key: none]"
+  done
+}
+
+# A working earlier version: the demo installed, every file then marked as older.
+earlier_install() {
+  local rc
+  set +e; timeout 120 bash -c "$(declare -f in_prefix); in_prefix '$1' '$setup' /s"; rc=$?; set -e
+  WINEPREFIX=$1 wineserver -k 2>/dev/null || true # the player it started
+  [ "$rc" = 0 ] || { fail "the earlier install into $1 ended with $rc"; return; }
+  local f; for f in Tavio.exe UnInstall.exe npmirel.dll; do printf 'earlier version' >>"$(folder_of "$1")/$f"; done
+}
+
+# The payload with eight bytes flipped in the middle of its packed data.
+damaged="$work/damaged/TavioSetup.exe"
+mkdir -p "$work/damaged"
+python3 - "$setup" "$archive" "$damaged" <<'PY'
+import sys
+exe, payload = open(sys.argv[1], "rb").read(), open(sys.argv[2], "rb").read()
+at = exe.find(payload)
+assert at > 0, "payload not found in the installer"
+at += len(payload) // 2
+exe = bytearray(exe)
+exe[at:at + 8] = bytes(b ^ 0xFF for b in exe[at:at + 8])
+open(sys.argv[3], "wb").write(exe)
+PY
+
+cases="full blocked locked damaged-first damaged-upgrade"
+declare -A prefix exe before state
+for c in $cases; do prefix[$c]=$(fresh_prefix "$c"); exe[$c]=$setup; done
+exe[damaged-first]=$damaged exe[damaged-upgrade]=$damaged
+
+mkdir -p "$(folder_of "${prefix[full]}")"
+if mount -t tmpfs -o size=3m tmpfs "$(folder_of "${prefix[full]}")"; then mounted=$(folder_of "${prefix[full]}")
+else fail "a 3 MB file system for the full-disk case needs root (mount)"; fi
+echo "not a folder" >"$(folder_of "${prefix[blocked]}")"
+earlier_install "${prefix[locked]}"
+earlier_install "${prefix[damaged-upgrade]}"
+for c in $cases; do
+  before[$c]=$(tree "$(folder_of "${prefix[$c]}")"); state[$c]=$(traces "${prefix[$c]}")
+  WINEPREFIX=${prefix[$c]} wineserver -w
+done
+
+# The old player is in use by another program, which holds it without sharing.
+hold_flag="$work/holding"
+touch "$hold_flag"
+in_prefix "${prefix[locked]}" "$holder" "$(folder_of "${prefix[locked]}")/Tavio.exe" "Z:${hold_flag//\//\\}" >"$work/held" 2>&1 &
+for _ in $(seq 300); do grep -q held "$work/held" 2>/dev/null && break; sleep 0.1; done
+check "the helper holds the old Tavio.exe" grep -q held "$work/held"
+
+# All five at once: each has to end by itself within a minute (124: it did not). The
+# codes are collected here, by this shell, whose children the runs are.
+declare -A pid rc
+for c in $cases; do
+  WINEDEBUG=-all,+debugstr timeout 60 bash -c "$(declare -f in_prefix); in_prefix '${prefix[$c]}' '${exe[$c]}' /s" \
+    2>"$work/$c.log" & pid[$c]=$!
+done
+for c in $cases; do set +e; wait "${pid[$c]}"; rc[$c]=$?; set -e; done
+rm -f "$hold_flag"
+
+# The failure message as the run sent it to the debugger output (it is the box's text).
+said() { grep -F 'debugstr:OutputDebugStringA' "$work/$1.log" | grep -qF -- "$2"; }
+expect() { # CASE CODE TEXT
+  check "$1: ends by itself within a minute with exit code $2 (got ${rc[$1]})" [ "${rc[$1]}" = "$2" ]
+  check "$1: the message reads \"$3\"" said "$1" "$3"
+  check "$1: registry entries and shortcuts as before" [ "$(traces "${prefix[$1]}")" = "${state[$1]}" ]
+}
+unchanged() { check "$1: the folder's files as before, no Tavio.7z, no temporary file" \
+  [ "$(tree "$(folder_of "${prefix[$1]}")")" = "${before[$1]}" ]; }
+
+expect full 3 'UnInstall.exe: Disk full' # Wine's text for a full disk
+unchanged full
+expect blocked 2 'File already exists'
+unchanged blocked
+expect locked 3 'Tavio.exe: Sharing violation'
+unchanged locked
+expect damaged-first 3 'data error'
+check "damaged-first: no install folder is left" [ ! -e "$(folder_of "${prefix[damaged-first]}")" ]
+expect damaged-upgrade 3 'data error'
+unchanged damaged-upgrade
+
+finish
