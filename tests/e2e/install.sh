@@ -15,7 +15,9 @@ cp "$setup" "$work/TavioSetup[e2e].exe"
 
 set +e; timeout 300 bash -c "$(declare -f in_prefix); in_prefix '$p' '$work/TavioSetup[e2e].exe' /s"; rc=$?; set -e
 check "the silent install ends by itself with exit code 0 (got $rc)" [ "$rc" = 0 ]
-sleep 3 # the player and the plug-in registration run on their own
+# The finish page starts the plug-in registration and the player, which run on their own.
+wait_for 60 plugin_registered "$p" || true
+wait_for 60 test -s "$log" || true
 
 for file in Tavio.exe UnInstall.exe npmirel.dll 7z.dll; do check "$file is installed" [ -f "$folder/$file" ]; done
 check "Tavio.7z is deleted after extraction" [ ! -e "$folder/Tavio.7z" ]
@@ -52,7 +54,7 @@ check "uninstall entry: DisplayVersion 2.5.0.1024" has '"DisplayVersion"="2.5.0.
 check "uninstall entry: URLInfoAbout" has '"URLInfoAbout"="https://www.tavio.cn/"'
 check "uninstall entry: URLUpdateInfo" has '"URLUpdateInfo"="https://www.tavio.cn/"'
 check "uninstall entry: seven values" [ "$(grep -c '^"' <<<"$entry")" = 7 ]
-check "the plug-in registered itself" bash -c "$(declare -f in_prefix); in_prefix '$p' reg query 'HKCU\\Software\\MozillaPlugins\\@tavio.cn/npmirel' /v Path >/dev/null 2>&1"
+check "the plug-in registered itself" plugin_registered "$p"
 
 # Channel tag and the player's start.
 check "mirelff.dat holds e2e CR LF" bash -c "[ \"\$(od -An -tx1 '$home/AppData/Roaming/Tavio/mirelff.dat' | tr -d ' \n')\" = 6532650d0a ]"
@@ -60,14 +62,15 @@ check "the player was started once, with Minimize" bash -c "[ \"\$(wc -l < '$log
 
 # Again, with the player running: it is stopped first and the install goes over it.
 WINEPREFIX=$p wineserver -k 2>/dev/null || true
+WINEPREFIX=$p wineserver -w
 rm -f "$log"
 in_prefix "$p" "$folder/Tavio.exe" & player=$!
-sleep 2
+wait_for 60 test -s "$log" || true # the player logs its start
 set +e; timeout 300 bash -c "$(declare -f in_prefix); in_prefix '$p' '$work/TavioSetup[e2e].exe' /s"; rc=$?; set -e
 check "the second install ends with 0 (got $rc)" [ "$rc" = 0 ]
-check "the running player was stopped" bash -c "! kill -0 $player 2>/dev/null || { sleep 3; ! kill -0 $player 2>/dev/null; }"
+check "the running player was stopped" wait_for 10 eval '! kill -0 "$player" 2>/dev/null'
 check "the second install put its files in place" [ -f "$folder/Tavio.exe" ] && [ ! -e "$folder/Tavio.7z" ]
-sleep 3
+check "the second install starts the player again" wait_for 60 eval '[ "$(lines_in "$log")" = 2 ]'
 
 # The uninstaller leaves nothing of the install behind.
 WINEPREFIX=$p wineserver -k 2>/dev/null || true

@@ -15,13 +15,11 @@ in_prefix "$p" "$work/TavioSetup.exe" & pid=$!
 if ! options=$(wait_window 塔维欧安装向导 60 588x400); then
   fail "the options page is shown"; finish
 fi
-sleep 1 # let it paint
 shoot "$options" options-page
 xdotool mousemove --window "$options" 294 359 click 1 # the install button
 
 if progress=$(wait_window 塔维欧安装向导 30 588x358); then
   pass "the install button brings up the progress page"
-  sleep 1.5
   shoot "$progress" progress-page
   check "the options page is hidden" bash -c "! xdotool search --onlyvisible --name '塔维欧安装向导' | grep -qx '$options'"
 else
@@ -30,7 +28,6 @@ fi
 
 if final=$(wait_window 塔维欧安装向导 120 588x358 "${progress:-}"); then
   pass "the progress page gives way to the finish page"
-  sleep 1
   shoot "$final" finish-page
   check "the payload is in place before the finish click" [ -f "$folder/Tavio.exe" ] && [ ! -e "$folder/Tavio.7z" ]
   check "nothing is started before the finish click" [ ! -s "$log" ]
@@ -39,12 +36,13 @@ else
   fail "the progress page gives way to the finish page"
 fi
 
-rc=$(wait_exit "$pid" 30)
+wait_exit "$pid" 30
 check "the finish button ends the run (exit $rc)" [ "$rc" = 0 ]
-for _ in $(seq 100); do [ -s "$log" ] && break; sleep 0.1; done
-sleep 1 # the player and the registration run on their own
+# The finish button starts the plug-in registration and the player, which run on their own.
+wait_for 60 plugin_registered "$p" || true
+wait_for 60 test -s "$log" || true
 check "the player was started once, without parameters" \
   bash -c "[ \"\$(wc -l < '$log')\" = 1 ] && grep -q 'Tavio.exe' '$log' && ! grep -q Minimize '$log'"
-check "the plug-in registered itself" bash -c "$(declare -f in_prefix); in_prefix '$p' reg query 'HKCU\\Software\\MozillaPlugins\\@tavio.cn/npmirel' /v Path >/dev/null 2>&1"
+check "the plug-in registered itself" plugin_registered "$p"
 
 finish

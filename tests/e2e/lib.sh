@@ -53,32 +53,64 @@ wait_window() {
   return 1
 }
 
-# shoot ID NAME: saves what the window shows as NAME.png among the screenshots
+# shoot ID NAME: saves what the window shows as NAME.png among the screenshots, once it
+# is painted (more than one colour)
 shoot() {
   local shots=${TAVIO_SCREENSHOTS:-$TAVIO_WINE_STATE/screenshots} position
   mkdir -p "$shots"
   position=$(xdotool getwindowgeometry "$1" | awk -F'[ ,]+' '/Position/{print $3"+"$4}')
-  import -window root -crop "$(window_size "$1")+$position" "$shots/$2.png" 2>/dev/null || true
+  painted() {
+    import -window root -crop "$(window_size "$1")+$position" "$shots/$2.png" 2>/dev/null &&
+      [ "$(identify -format %k "$shots/$2.png" 2>/dev/null)" -gt 1 ]
+  }
+  wait_for 10 painted "$1" "$2" || true
 }
 
-# answer_message: waits for the installer's message box and presses Return on it
+# plugin_registered PREFIX: whether the browser plug-in's registration is in the registry
+plugin_registered() {
+  in_prefix "$1" reg query 'HKCU\Software\MozillaPlugins\@tavio.cn/npmirel' /v Path >/dev/null 2>&1
+}
+
+# lines_in FILE: how many lines the file has (0 when it is missing)
+lines_in() { if [ -f "$1" ]; then wc -l <"$1"; else echo 0; fi; }
+
+# shown ID: whether the window is still on the screen
+shown() { xdotool search --onlyvisible --name '塔维欧安装向导' 2>/dev/null | grep -qx "$1"; }
+
+# answer_message: waits for the installer's message box and presses Return on it until
+# it is gone (a key sent before the box has the focus is lost)
 answer_message() {
   local id
   id=$(wait_window '塔维欧安装向导' 60) || return 1
-  xdotool windowfocus --sync "$id" 2>/dev/null || true
-  xdotool key --window "$id" Return 2>/dev/null || true
-  xdotool key Return 2>/dev/null || true
+  for _ in $(seq 30); do
+    xdotool windowfocus --sync "$id" 2>/dev/null || true
+    xdotool key --window "$id" Return 2>/dev/null || true
+    xdotool key Return 2>/dev/null || true
+    wait_for 2 eval '! shown "$id"' && return 0
+  done
+  return 1
 }
 
-# wait_exit PID SECONDS: waits for a background job, prints its exit code (124 on timeout)
+# wait_for SECONDS COMMAND...: waits until the command succeeds; fails after SECONDS
+wait_for() {
+  local tries=$(($1 * 10)); shift
+  for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+
+# wait_exit PID SECONDS: waits for a background job of this shell and sets rc to its
+# exit code (124 when it had to be stopped after SECONDS). Not in $(...): a subshell
+# cannot collect its parent's jobs, and bash then reports -1 for one still running.
 wait_exit() {
   local pid=$1
-  for _ in $(seq $(($2 * 10))); do
-    if ! kill -0 "$pid" 2>/dev/null; then wait "$pid"; echo $?; return 0; fi
-    sleep 0.1
-  done
-  kill "$pid" 2>/dev/null || true
-  echo 124
+  if ! wait_for "$2" eval '! kill -0 "$pid" 2>/dev/null'; then
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    rc=124
+    return 0
+  fi
+  rc=0
+  wait "$pid" || rc=$?
 }
 
 program_files() { echo "$1/drive_c/Program Files"; }

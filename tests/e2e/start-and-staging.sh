@@ -38,7 +38,7 @@ p=$(fresh_prefix blocked)
 echo "not a folder" >"$(program_files "$p")/Tavio"
 in_prefix "$p" "$setup" /s & pid=$!
 check "folder failure shows a message in silent mode" answer_message
-rc=$(wait_exit "$pid" 30)
+wait_exit "$pid" 30
 check "silent run ends after the folder message (exit $rc)" [ "$rc" = 0 ]
 check "nothing staged when the folder cannot be made" [ ! -e "$(program_files "$p")/Tavio/Tavio.7z" ]
 
@@ -46,7 +46,7 @@ check "nothing staged when the folder cannot be made" [ ! -e "$(program_files "$
 p=$(fresh_prefix stub)
 in_prefix "$p" "$stub" /s & pid=$!
 check "missing payload leads to the missing-archive message" answer_message
-rc=$(wait_exit "$pid" 30)
+wait_exit "$pid" 30
 check "stub run ends after the message (exit $rc)" [ "$rc" = 0 ]
 check "stub run made the folder and staged nothing" \
   bash -c "[ -d '$(program_files "$p")/Tavio' ] && [ -z \"\$(ls -A '$(program_files "$p")/Tavio')\" ]"
@@ -58,7 +58,7 @@ head -c 4000 /dev/urandom >"$(program_files "$p")/Tavio/Tavio.7z"
 cp "$library" "$(program_files "$p")/Tavio/7z.dll"
 in_prefix "$p" "$stub" /s & pid=$!
 check "a damaged archive is reported in silent mode" answer_message
-rc=$(wait_exit "$pid" 30)
+wait_exit "$pid" 30
 check "the silent run ends after reporting the damaged archive (exit $rc)" [ "$rc" = 0 ]
 check "nothing is unpacked from a damaged archive" [ ! -e "$(program_files "$p")/Tavio/Tavio.exe" ]
 
@@ -89,7 +89,7 @@ if id=$(wait_window '塔维欧安装向导' 60); then
 else
   fail "interactive run shows no page"
 fi
-rc=$(wait_exit "$pid" 30)
+wait_exit "$pid" 30
 check "close mark ends the interactive run (exit $rc)" [ "$rc" = 0 ]
 
 finish
