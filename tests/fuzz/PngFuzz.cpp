@@ -8,19 +8,18 @@
 #include <vector>
 
 #include "Fuzz.h"
+#include "framework/ByteOrder.h"
 #include "framework/Dib.h"
 #include "framework/Exception.h"
 #include "framework/PngImage.h"
 
 namespace {
 
-uint32_t BigEndian32(const uint8_t* p) { return uint32_t{p[0]} << 24 | p[1] << 16 | p[2] << 8 | p[3]; }
-
 std::vector<uint8_t> WithChunkChecksums(const uint8_t* data, size_t size)
 {
     std::vector<uint8_t> png(data, data + size);
     for (size_t at = 8; at + 12 <= png.size();) {
-        const uint32_t length = BigEndian32(&png[at]);
+        const uint32_t length = BigEndian32(AsBytes(png.data(), png.size()), at);
         if (length > png.size() - at - 12) break;
         const uint32_t crc = static_cast<uint32_t>(crc32(0, &png[at + 4], length + 4));
         for (int i = 0; i < 4; ++i) png[at + 8 + length + i] = static_cast<uint8_t>(crc >> (24 - 8 * i));
