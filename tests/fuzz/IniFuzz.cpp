@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::reverse(asks.begin(), asks.end());
     }
 
-    // Writes land where reads find them, and survive the text form.
+    // A copy reads the same, and writes land where reads find them.
     TMemIniFile copy(ini);
     FUZZ_CHECK(copy.Text() == text);
     const std::string value(AsText(data, std::min<size_t>(size, 8)));
