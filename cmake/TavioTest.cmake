@@ -18,7 +18,8 @@ function(tavio_test name)
   # A hung program under Wine must fail the run, not stall it.
   set_tests_properties(${name} PROPERTIES LABELS "${T_LABEL}" TIMEOUT 300)
   if(WIN32)
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine)
+    # One Xvfb and one test prefix serve them all: never two at once, even under -j.
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine)
   endif()
 endfunction()
 
@@ -26,7 +27,7 @@ endfunction()
 function(tavio_script_test name)
   cmake_parse_arguments(T "" "LABEL;SCRIPT" "ARGS;DEPENDS" ${ARGN})
   add_test(NAME ${name} COMMAND bash "${T_SCRIPT}" ${T_ARGS})
-  set_tests_properties(${name} PROPERTIES LABELS "${T_LABEL}" FIXTURES_REQUIRED wine TIMEOUT 900
+  set_tests_properties(${name} PROPERTIES LABELS "${T_LABEL}" FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 900
     ENVIRONMENT "TAVIO_WINE_STATE=${TAVIO_WINE_STATE};TAVIO_WINE_RUN=${TAVIO_WINE_RUN}")
 endfunction()
 

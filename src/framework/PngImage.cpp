@@ -2,11 +2,13 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstring>
 #include <memory>
 #include <string>
 
+#include "framework/ByteOrder.h"
 #include "framework/Dib.h"
 #include "framework/Exception.h"
 #include "framework/PngErrors.h"
@@ -25,6 +27,7 @@ void PngWarn(png_structp, png_const_charp) {}
 namespace {
 
 constexpr int MaxSide = 16384;
+constexpr uint64_t MaxDeflateRatio = 1032;
 
 struct Reader {
     std::span<const std::byte> data;
@@ -39,6 +42,22 @@ void ReadBytes(png_structp png, png_bytep out, png_size_t size)
     reader->at += size;
 }
 
+// libpng allocates what a chunk's length claims before reading it: every length must
+// fit the file. Gives the bytes of image data the file holds.
+uint64_t ImageDataSize(std::span<const std::byte> file)
+{
+    uint64_t imageData = 0;
+    for (size_t at = 8; at + 8 <= file.size();) {
+        const uint32_t length = BigEndian32(file, at);
+        if (length > file.size() - at - 8) throw Exception("Invalid PNG image: a chunk runs past the end of the file");
+        const uint32_t type = BigEndian32(file, at + 4);
+        if (type == 0x49444154) imageData += length; // IDAT
+        if (type == 0x49454E44) break;               // IEND
+        at += 12 + static_cast<size_t>(length);
+    }
+    return imageData;
+}
+
 uint8_t Red(uint32_t c) { return c & 0xFF; }
 uint8_t Green(uint32_t c) { return (c >> 8) & 0xFF; }
 uint8_t Blue(uint32_t c) { return (c >> 16) & 0xFF; }
@@ -50,6 +69,7 @@ struct ReadJob {
     png_infop info = nullptr;
     std::string error;
     Reader reader;
+    uint64_t imageData = 0; // bytes in IDAT chunks
     std::vector<uint8_t> raw;
     std::vector<png_bytep> rows;
     ~ReadJob() { png_destroy_read_struct(&png, info ? &info : nullptr, nullptr); }
@@ -79,6 +99,11 @@ void TbsPngImage::ReadInto(void* context, TbsPngImage& image)
     const int type = png_get_color_type(png, info);
     image.width_ = static_cast<int>(png_get_image_width(png, info));
     image.height_ = static_cast<int>(png_get_image_height(png, info));
+    // Deflate packs at most 1032 bytes into one: a header claiming more pixel data than
+    // the file's image data can hold is refused before anything is allocated for it.
+    const uint64_t pixelBytes = uint64_t{png_get_channels(png, info)} * png_get_bit_depth(png, info) *
+                                static_cast<uint64_t>(image.width_) * static_cast<uint64_t>(image.height_) / 8;
+    if (pixelBytes / MaxDeflateRatio > job.imageData) png_error(png, "more pixels than image data");
     image.type_ = static_cast<ColorType>(type);
     if (type == PNG_COLOR_TYPE_PALETTE) {
         png_colorp colors = nullptr;
@@ -154,6 +179,7 @@ TbsPngImage TbsPngImage::FromPng(std::span<const std::byte> file)
     if (!job->png) throw Exception("Invalid PNG image: out of memory");
     job->info = png_create_info_struct(job->png);
     job->reader.data = file;
+    job->imageData = ImageDataSize(file);
     auto image = std::make_unique<TbsPngImage>();
     if (setjmp(png_jmpbuf(job->png))) throw Exception("Invalid PNG image: " + job->error);
     ReadInto(job.get(), *image);

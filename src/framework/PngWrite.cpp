@@ -2,6 +2,7 @@
 // links is carried in every download.
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstring>
 #include <memory>
@@ -49,6 +50,10 @@ void TbsPngImage::WriteFrom(void* context) const
                  PNG_FILTER_TYPE_DEFAULT);
     if (type_ == Palette) {
         for (size_t i = 0; i + 2 < palette_.size(); i += 3) job.colors.push_back({palette_[i], palette_[i + 1], palette_[i + 2]});
+        // Files may use indexes past their colour table (those pixels show black): the
+        // table written covers every index, or libpng refuses to write the picture.
+        const auto highest = samples_.empty() ? uint8_t{0} : *std::max_element(samples_.begin(), samples_.end());
+        if (job.colors.size() <= highest) job.colors.resize(highest + size_t{1}, png_color{0, 0, 0});
         png_set_PLTE(png, info, job.colors.data(), static_cast<int>(job.colors.size()));
         if (!paletteAlpha_.empty())
             png_set_tRNS(png, info, const_cast<png_bytep>(paletteAlpha_.data()), static_cast<int>(paletteAlpha_.size()),
