@@ -216,7 +216,7 @@ TEST_F(LaunchTest, FailedStagingIsShownAndLeavesNothingWritten)
 {
     const std::string folder = temp.Path() + "Tavio\\";
     ASSERT_TRUE(CreateFolderTree(folder + "7z.dll")); // the archive goes in, the library cannot
-    form1.Edit1.SetText(folder);
+    form1.Edit1->SetText(folder);
     form1.Image2Click();
     ASSERT_EQ(session.Messages.size(), 1u);
     EXPECT_EQ(session.Messages[0].Text.rfind("7z.dll: ", 0), 0u) << session.Messages[0].Text;

@@ -519,5 +519,7 @@ TEST(SkinControlsLeaks, TwentyThousandPaintsOfEachKind)
     }
     EXPECT_TRUE(GdiStillWorks());
     EXPECT_EQ(WindowCount(), windows);
-    if (gdi != 0) EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 8);
+    if (gdi != 0) {
+        EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 8);
+    }
 }
