@@ -58,9 +58,14 @@ declare -A prefix exe before state
 for c in $cases; do prefix[$c]=$(fresh_prefix "$c"); exe[$c]=$setup; done
 exe[damaged-first]=$damaged exe[damaged-upgrade]=$damaged
 
+# Room for the staged library and archive and the player, with 100 KB to spare: the
+# disk fills while the uninstaller is written, whatever the sizes of this build.
+library_bytes=$(wrestool -x --raw --type=10 --name=F7Z "$setup" | wc -c)
+player_bytes=$(7z l -slt -p'qwrtnxb$$' "$archive" | awk '/^Path = Tavio.exe/{f=1} f && /^Size = /{print $3; exit}')
+room=$(( (library_bytes + $(stat -c %s "$archive") + player_bytes) / 1024 + 100 ))k
 mkdir -p "$(folder_of "${prefix[full]}")"
-if mount -t tmpfs -o size=3m tmpfs "$(folder_of "${prefix[full]}")"; then mounted=$(folder_of "${prefix[full]}")
-else fail "a 3 MB file system for the full-disk case needs root (mount)"; fi
+if mount -t tmpfs -o size=$room tmpfs "$(folder_of "${prefix[full]}")"; then mounted=$(folder_of "${prefix[full]}")
+else fail "a small file system for the full-disk case needs root (mount)"; fi
 echo "not a folder" >"$(folder_of "${prefix[blocked]}")"
 earlier_install "${prefix[locked]}"
 earlier_install "${prefix[damaged-upgrade]}"
