@@ -97,15 +97,8 @@ bool Label::SetProperty(const PageProperty& property, PageLoader& loader)
 {
     const std::string& name = property.Name;
     FontSpec font = style_;
-    if (name == "Caption") {
-        SetCaption(loader.String(property));
-        return true;
-    }
-    if (name == "FontName") font.Name = loader.String(property);
-    else if (name == "FontHeight") font.Height = loader.Integer(property);
-    else if (name == "FontColor") font.Color = ColorOf(loader.Integer(property));
-    else if (name == "FontBold") font.Bold = loader.Boolean(property);
-    else if (name == "FontUnderline") font.Underline = loader.Boolean(property);
+    if (name == "Caption") SetCaption(loader.String(property));
+    else if (SetFontProperty(font, "Font", property, loader)) SetFont(font);
     else if (name == "ShowAccelChar") SetShowAccelChar(loader.Boolean(property));
     else if (name == "WordWrap") SetWordWrap(loader.Boolean(property));
     else if (name == "AutoSize") SetAutoSize(loader.Boolean(property));
@@ -116,6 +109,5 @@ bool Label::SetProperty(const PageProperty& property, PageLoader& loader)
         if (a != "left" && a != "center" && a != "right") loader.Fail(property, "Alignment is left, center or right");
         SetAlignment(a == "left" ? DT_LEFT : a == "center" ? DT_CENTER : DT_RIGHT);
     } else return GraphicControl::SetProperty(property, loader);
-    if (name.starts_with("Font")) SetFont(font);
     return true;
 }

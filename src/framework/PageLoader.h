@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/Component.h"
+#include "framework/Font.h"
 #include "framework/PageDefinition.h"
 #include "framework/Win32.h"
 
@@ -94,6 +95,10 @@ bool SetPlacementProperty(Control& control, const PageProperty& property, PageLo
     }
     return true;
 }
+
+// A font property: the prefix, then Name, Height, Color, Bold or Underline, applied to
+// font; false when the property is none of them.
+bool SetFontProperty(FontSpec& font, std::string_view prefix, const PageProperty& property, PageLoader& loader);
 
 // Binds a handler property to the event member it names; false when the property is
 // none of the given events.

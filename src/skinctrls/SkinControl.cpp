@@ -36,17 +36,6 @@ BYTE CaptionCharset(const TbsSkinData* data, BYTE fallback)
     return data && data->ResourceStrData() ? static_cast<BYTE>(data->ResourceStrData()->CharSet) : fallback;
 }
 
-bool SetFontProperty(FontSpec& spec, std::string_view name, const PageProperty& property, PageLoader& loader)
-{
-    if (name == "Name") spec.Name = loader.String(property);
-    else if (name == "Height") spec.Height = loader.Integer(property);
-    else if (name == "Color") spec.Color = ColorOf(loader.Integer(property));
-    else if (name == "Bold") spec.Bold = loader.Boolean(property);
-    else if (name == "Underline") spec.Underline = loader.Boolean(property);
-    else return false;
-    return true;
-}
-
 // ---------------------------------------------------------------------------------
 
 TbsSkinControl::TbsSkinControl(Page& parent) : CustomControl(parent) {}
@@ -80,6 +69,11 @@ void TbsSkinControl::PaintOffscreen(const OffscreenBitmap& surface)
 {
     if (Width() <= 0 || Height() <= 0) return;
     ReadSkinDefinition();
+    DrawImage(surface);
+}
+
+void TbsSkinControl::DrawImage(const OffscreenBitmap& surface)
+{
     if (SkinControlIndex == -1) DrawDefaultImage(surface);
     else DrawSkinImage(surface);
 }
@@ -273,8 +267,8 @@ void TbsSkinCustomControl::PaintOffscreen(const OffscreenBitmap& surface)
     if (Width() < 1 || Height() < 1) return;
     ReadSkinDefinition();
     int width = Width(), height = Height();
-    ComputeSkinSize(width, height);
-    TbsSkinControl::PaintOffscreen(surface);
+    ComputeSkinSize(width, height); // refreshes the scaled geometry
+    DrawImage(surface); // the definition is read once a paint
 }
 
 void TbsSkinCustomControl::DrawDefaultImage(const OffscreenBitmap& surface)
@@ -303,7 +297,7 @@ bool TbsSkinCustomControl::SetProperty(const PageProperty& property, PageLoader&
 {
     const std::string& name = property.Name;
     FontSpec font = defaultFont_;
-    if (name.starts_with("DefaultFont") && SetFontProperty(font, std::string_view(name).substr(11), property, loader)) {
+    if (SetFontProperty(font, "DefaultFont", property, loader)) {
         SetDefaultFont(font);
     } else if (name == "DefaultWidth") {
         SetDefaultWidth(loader.Integer(property));

@@ -53,6 +53,8 @@ protected:
     virtual void DrawDefaultImage(const OffscreenBitmap& surface) { (void)surface; }
     virtual void DrawSkinImage(const OffscreenBitmap& surface) { (void)surface; }
     void PaintOffscreen(const OffscreenBitmap& surface) override;
+    // The default or the skin's look, by the definition last read.
+    void DrawImage(const OffscreenBitmap& surface);
     void BackgroundChanged() override { ParentBackgroundChanged(); }
     void Notification(TComponent& removed) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -113,10 +115,6 @@ private:
 
 // The surface's pixels, for composition.
 PixelImage PixelsOf(const OffscreenBitmap& surface);
-// A font property of a page definition (FontName, FontHeight, FontColor, FontBold,
-// FontUnderline) applied to spec, the name given without its prefix; false when the
-// property is none of them.
-bool SetFontProperty(FontSpec& spec, std::string_view name, const PageProperty& property, PageLoader& loader);
 // The skin font of a definition: its name, height and styles over `base`.
 FontSpec SkinFont(const FontSpec& base, const std::string& name, int height, uint8_t styles);
 // The character set skinned captions take: the skin data's resource strings' when it

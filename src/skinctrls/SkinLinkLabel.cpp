@@ -142,7 +142,7 @@ bool TbsSkinLinkLabel::SetProperty(const PageProperty& property, PageLoader& loa
     else if (name == "DefaultActiveFontColor") DefaultActiveFontColor = ColorOf(loader.Integer(property));
     else if (name == "URL") URL = loader.String(property);
     else if (name == "SkinDataName") SkinDataName = loader.String(property);
-    else if (name.starts_with("DefaultFont") && SetFontProperty(font, std::string_view(name).substr(11), property, loader))
+    else if (SetFontProperty(font, "DefaultFont", property, loader))
         SetDefaultFont(font);
     else if (name == "SkinData") loader.Reference<TbsSkinData>(property, [this](TbsSkinData* data) { SetSkinData(data); });
     else return Label::SetProperty(property, loader);
