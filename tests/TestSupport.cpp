@@ -4,7 +4,7 @@
 #include <shellapi.h>
 #include <sstream>
 
-#include "app/Product.h"
+#include "install/Product.h"
 #include "framework/DcScopes.h"
 #include "framework/DibSection.h"
 #include "framework/PngImage.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "skinctrls/Processor.h"
+#include "framework/Processor.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #define TAVIO_X86 1
 #endif
 
-#include "skinctrls/Processor.h"
+#include "framework/Processor.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "framework/Exception.h"
 #include "framework/PngBitmap.h"
 #include "framework/PngImage.h"
-#include "skinctrls/SkinLibrary.h"
+#include "framework/SkinLibrary.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "app/PathText.h"
-#include "app/Product.h"
+#include "framework/PathText.h"
+#include "install/Product.h"
 #include "framework/Exception.h"
 #include "framework/Handles.h"
 #include "framework/SystemError.h"

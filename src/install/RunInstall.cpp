@@ -1,7 +1,7 @@
 // The install sequence, run once by the progress page's start timer.
-#include "app/ExitCodes.h"
-#include "app/FailureReport.h"
-#include "app/Product.h"
+#include "install/ExitCodes.h"
+#include "install/FailureReport.h"
+#include "install/Product.h"
 #include "framework/Application.h"
 #include "framework/Exception.h"
 #include "framework/FileSystem.h"

@@ -6,7 +6,7 @@
 #include "framework/SystemError.h"
 #include "framework/Win32.h"
 #include "framework/WinStrings.h"
-#include "pages/SpecialFolder.h"
+#include "framework/SpecialFolder.h"
 
 #include <shlobj.h>
 

@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/InstallSettings.h"
+#include "install/InstallSettings.h"
 
 // The player's shortcuts: desktop and quick launch when asked for, and always the
 // programs-menu folder "塔维欧" with the player. Raises Exception when the shell link

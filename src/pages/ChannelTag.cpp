@@ -1,6 +1,6 @@
 #include "pages/ChannelTag.h"
 
-#include "app/PathText.h"
+#include "framework/PathText.h"
 
 std::optional<std::string> ChannelTagOf(std::string_view fileName)
 {

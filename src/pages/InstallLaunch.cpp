@@ -1,10 +1,10 @@
 // The install launch: what a click on the options page's install button does.
 #include <utility>
 
-#include "app/ExitCodes.h"
-#include "app/FailureReport.h"
-#include "app/PathText.h"
-#include "app/RunMode.h"
+#include "install/ExitCodes.h"
+#include "install/FailureReport.h"
+#include "framework/PathText.h"
+#include "install/RunMode.h"
 #include "framework/Application.h"
 #include "framework/FileChanges.h"
 #include "framework/SystemError.h"

@@ -3,7 +3,7 @@
 #include <exception>
 #include <utility>
 
-#include "app/Product.h"
+#include "install/Product.h"
 #include "framework/Exception.h"
 #include "framework/Resources.h"
 #include "framework/SystemError.h"

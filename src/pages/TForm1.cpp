@@ -3,12 +3,12 @@
 #include <cmath>
 #include <shlobj.h>
 
-#include "app/PathText.h"
-#include "app/Product.h"
-#include "app/RunMode.h"
+#include "framework/PathText.h"
+#include "install/Product.h"
+#include "install/RunMode.h"
 #include "framework/Application.h"
 #include "pages/FolderBrowser.h"
-#include "pages/SpecialFolder.h"
+#include "framework/SpecialFolder.h"
 #include "skin/CompressedStoredSkin.h"
 #include "skin/SkinData.h"
 #include "skinctrls/PngImageList.h"

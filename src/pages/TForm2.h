@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/InstallSettings.h"
+#include "install/InstallSettings.h"
 #include "framework/FileChanges.h"
 #include "framework/Label.h"
 #include "framework/Page.h"

@@ -2,8 +2,8 @@
 
 #include <shellapi.h>
 
-#include "app/PathText.h"
-#include "app/RunMode.h"
+#include "framework/PathText.h"
+#include "install/RunMode.h"
 #include "framework/Application.h"
 #include "framework/FileSystem.h"
 #include "framework/PageLoader.h"

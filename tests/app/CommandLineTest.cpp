@@ -1,5 +1,5 @@
-#include "app/CommandLine.h"
-#include "app/PathText.h"
+#include "install/CommandLine.h"
+#include "framework/PathText.h"
 
 #include <gtest/gtest.h>
 

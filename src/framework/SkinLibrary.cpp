@@ -1,4 +1,4 @@
-#include "skinctrls/SkinLibrary.h"
+#include "framework/SkinLibrary.h"
 
 #include "framework/Handles.h"
 

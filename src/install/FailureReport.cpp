@@ -1,6 +1,6 @@
-#include "app/FailureReport.h"
+#include "install/FailureReport.h"
 
-#include "app/RunMode.h"
+#include "install/RunMode.h"
 #include "framework/Application.h"
 #include "framework/WinStrings.h"
 

@@ -1,4 +1,4 @@
-#include "app/PathText.h"
+#include "framework/PathText.h"
 
 std::string_view ExtractFileName(std::string_view path)
 {

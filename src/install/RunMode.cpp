@@ -1,8 +1,8 @@
-#include "app/RunMode.h"
+#include "install/RunMode.h"
 
 #include <string>
 
-#include "app/CommandLine.h"
+#include "install/CommandLine.h"
 #include "framework/Win32.h"
 #include "framework/WinStrings.h"
 

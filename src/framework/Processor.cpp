@@ -1,4 +1,4 @@
-#include "skinctrls/Processor.h"
+#include "framework/Processor.h"
 
 #if defined(__i386__) || defined(__x86_64__)
 #include <cpuid.h>

@@ -1,8 +1,8 @@
-#include "pages/SpecialFolder.h"
+#include "framework/SpecialFolder.h"
 
 #include <shlobj.h>
 
-#include "app/PathText.h"
+#include "framework/PathText.h"
 #include "framework/WinStrings.h"
 
 std::optional<std::string> FindSpecialFolder(int csidl)

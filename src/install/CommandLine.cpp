@@ -1,6 +1,6 @@
-#include "app/CommandLine.h"
+#include "install/CommandLine.h"
 
-#include "app/PathText.h"
+#include "framework/PathText.h"
 
 namespace {
 
