@@ -48,12 +48,12 @@ void TForm1::Image2Click()
     progressPage_ = &progress;
     if (!IsSilentMode()) progress.Show();
     Hide();
-    progress.Settings = {
+    progress.Install.Settings = {
         .DesktopShortcut = Flag(bsSkinCheckRadioBox4),
         .QuickLaunchShortcut = Flag(bsSkinCheckRadioBox3),
         .StartAtLogon = Flag(bsSkinCheckRadioBox2),
         .InstallFolder = folder,
     };
-    progress.Staged = std::move(staged);
+    progress.Install.Staged = std::move(staged);
     progress.TimerStartDownload->SetEnabled(true);
 }

@@ -2,11 +2,14 @@
 
 #include "framework/Application.h"
 #include "framework/PageLoader.h"
-#include "install/ProcessShutdown.h"
+#include "pages/TForm3.h"
 
-TForm2::TForm2() : Page(707, 490)
+namespace {
+constexpr uint32_t PaintEveryMs = 50;
+}
+
+TForm2::TForm2() : Page(707, 490), Install(*this)
 {
-    Do = {KillRunningProcesses, PumpWait, [](const std::string& line) { OutputDebugStringA(line.c_str()); }};
     AddHandler("FormCreate", NotifyEvent([this] { FormCreate(); }));
     AddHandler("Timer1Timer", NotifyEvent([this] { Timer1Timer(); }));
     AddHandler("TimerStartDownloadTimer", NotifyEvent([this] { TimerStartDownloadTimer(); }));
@@ -61,9 +64,36 @@ void TForm2::ImageClose11Click()
         application.Terminate();
 }
 
-void PumpWait(uint32_t ms)
+void TForm2::TimerStartDownloadTimer()
 {
-    PumpWaitWith(
-        ms, [] { return static_cast<uint32_t>(GetTickCount()); }, [] { Application::Instance().ProcessMessages(); },
-        [] { Sleep(1); });
+    TimerStartDownload->SetEnabled(false);
+    Install.Start();
+}
+
+void TForm2::RunInstall() { Install.Run(); }
+
+void TForm2::StatusChanged(std::string_view text) { Label1->SetCaption(text); }
+
+void TForm2::ProgressChanged(bool isTotal, int64_t value)
+{
+    if (isTotal) ProgressBar1->SetMax(scale_.SetTotal(value));
+    else ProgressBar1->SetPosition(scale_.Position(value));
+    // The extraction holds the thread: let pending paints (only those) through now and
+    // then, so the page keeps drawing and the system never calls it unresponsive.
+    const auto now = static_cast<uint32_t>(GetTickCount());
+    if (now - lastPaint_ < PaintEveryMs) return;
+    lastPaint_ = now;
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageW(&msg);
+}
+
+void TForm2::Installed(const std::string& folder)
+{
+    TForm3& finish = Application::Instance().CreatePage<TForm3>();
+    finishPage_ = &finish;
+    finish.InstallFolder = folder;
+    finish.SetTop(Top());
+    finish.SetLeft(Left());
+    finish.Show();
+    Hide();
 }

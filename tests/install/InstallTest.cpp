@@ -117,9 +117,9 @@ struct SequenceTest : ::testing::Test {
 
     SequenceTest()
     {
-        form2.Do.Wait = [this](uint32_t ms) { waits.push_back(ms); };
-        form2.Do.DebugLine = [this](const std::string& line) { lines.push_back(line); };
-        form2.Settings = {"0", "0", "0", temp.Path()};
+        form2.Install.Do.Wait = [this](uint32_t ms) { waits.push_back(ms); };
+        form2.Install.Do.DebugLine = [this](const std::string& line) { lines.push_back(line); };
+        form2.Install.Settings = {"0", "0", "0", temp.Path()};
     }
 };
 
@@ -130,7 +130,7 @@ TEST_F(SequenceTest, PassesAndWaitsBeforeTheExtraction)
     // An archive but no library: the sequence stops at the extraction, after its waits.
     WriteFileBytes(temp.Path() + "Tavio.7z", std::as_bytes(std::span(std::string_view("not used"))));
     int passes = 0;
-    form2.Do.KillProcesses = [&](std::string_view list) {
+    form2.Install.Do.KillProcesses = [&](std::string_view list) {
         EXPECT_EQ(list, ProcessShutdownList);
         ++passes;
         return true; // something always comes back
@@ -150,7 +150,7 @@ TEST_F(SequenceTest, PassesAndWaitsBeforeTheExtraction)
 TEST_F(SequenceTest, QuietMachineMeansOnePassThenTheLongWait)
 {
     WriteFileBytes(temp.Path() + "Tavio.7z", std::as_bytes(std::span(std::string_view("x"))));
-    form2.Do.KillProcesses = [](std::string_view) { return false; };
+    form2.Install.Do.KillProcesses = [](std::string_view) { return false; };
     form2.TimerStartDownloadTimer();
     EXPECT_EQ(waits, std::vector<uint32_t>{3000});
 }
@@ -158,11 +158,11 @@ TEST_F(SequenceTest, QuietMachineMeansOnePassThenTheLongWait)
 TEST_F(SequenceTest, FailedExtractionTakesAwayWhatTheLaunchWroteAndEndsWithItsCode)
 {
     const std::string folder = temp.Path() + "Tavio\\";
-    ASSERT_TRUE(form2.Staged.CreateFolders(folder));
-    form2.Staged.NewFile(folder + "Tavio.7z");
+    ASSERT_TRUE(form2.Install.Staged.CreateFolders(folder));
+    form2.Install.Staged.NewFile(folder + "Tavio.7z");
     WriteFileBytes(folder + "Tavio.7z", std::as_bytes(std::span(std::string_view("x"))));
-    form2.Settings.InstallFolder = folder;
-    form2.Do.KillProcesses = [](std::string_view) { return false; };
+    form2.Install.Settings.InstallFolder = folder;
+    form2.Install.Do.KillProcesses = [](std::string_view) { return false; };
     form2.TimerStartDownloadTimer();
     ASSERT_EQ(session.Messages.size(), 1u);
     EXPECT_EQ(session.Messages[0].Text, "Error loading library " + folder + "7z.dll");
@@ -174,13 +174,13 @@ TEST_F(SequenceTest, FailedExtractionTakesAwayWhatTheLaunchWroteAndEndsWithItsCo
 
 TEST_F(SequenceTest, EachReportIsOneDebugLineAndMovesTheBar)
 {
-    EXPECT_EQ(TForm2::OnExtractProgress(&form2, TRUE, 1000), S_OK);
-    EXPECT_EQ(TForm2::OnExtractProgress(&form2, FALSE, 250), S_OK);
+    EXPECT_EQ(InstallSequence::OnExtractProgress(&form2.Install, TRUE, 1000), S_OK);
+    EXPECT_EQ(InstallSequence::OnExtractProgress(&form2.Install, FALSE, 250), S_OK);
     EXPECT_EQ(lines, (std::vector<std::string>{"-1 ->1000", "0 ->250"}));
     EXPECT_EQ(form2.ProgressBar1->Max(), 1000);
     EXPECT_EQ(form2.ProgressBar1->Position(), 250);
-    TForm2::OnExtractProgress(&form2, TRUE, 8'000'000'000LL); // beyond 32 bits: scaled, not cut
-    TForm2::OnExtractProgress(&form2, FALSE, 4'000'000'000LL);
+    InstallSequence::OnExtractProgress(&form2.Install, TRUE, 8'000'000'000LL); // beyond 32 bits: scaled, not cut
+    InstallSequence::OnExtractProgress(&form2.Install, FALSE, 4'000'000'000LL);
     EXPECT_GT(form2.ProgressBar1->Max(), 0);
     EXPECT_EQ(form2.ProgressBar1->Position(), form2.ProgressBar1->Max() / 2);
 }

@@ -28,6 +28,6 @@ TEST(DamagedSkin, ThePageStillOpensWithTheDefaultLooksAndInstalls)
     form1.Image2Click();
     ASSERT_NE(form1.ProgressPage(), nullptr);
     EXPECT_TRUE(PathExists(temp.Path() + "Tavio\\Tavio.7z"));
-    EXPECT_EQ(form1.ProgressPage()->Settings.DesktopShortcut, "1");
+    EXPECT_EQ(form1.ProgressPage()->Install.Settings.DesktopShortcut, "1");
     EXPECT_TRUE(form1.ProgressPage()->TimerStartDownload->Enabled());
 }

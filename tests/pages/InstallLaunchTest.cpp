@@ -73,10 +73,10 @@ TEST_F(LaunchTest, ClickStagesPayloadAndArmsTheProgressPage)
     ASSERT_NE(form2, nullptr);
     EXPECT_TRUE(form2->Visible());
     EXPECT_FALSE(form1.Visible());
-    EXPECT_EQ(form2->Settings.InstallFolder, folder + "\\");
-    EXPECT_EQ(form2->Settings.DesktopShortcut, "1");
-    EXPECT_EQ(form2->Settings.QuickLaunchShortcut, "1");
-    EXPECT_EQ(form2->Settings.StartAtLogon, "1");
+    EXPECT_EQ(form2->Install.Settings.InstallFolder, folder + "\\");
+    EXPECT_EQ(form2->Install.Settings.DesktopShortcut, "1");
+    EXPECT_EQ(form2->Install.Settings.QuickLaunchShortcut, "1");
+    EXPECT_EQ(form2->Install.Settings.StartAtLogon, "1");
     EXPECT_TRUE(form2->TimerStartDownload->Enabled());
     EXPECT_EQ(form2->TimerStartDownload->Interval(), 100u);
     EXPECT_TRUE(session.Messages.empty());
@@ -94,7 +94,7 @@ TEST_F(LaunchTest, TrailingBackslashIsKeptSingleAndExistingFilesAreReplaced)
     EXPECT_EQ(ReadFileText(folder + "Tavio.7z"), ResourceText("F1"));
     EXPECT_EQ(ReadFileText(folder + "7z.dll"), ResourceText("F7z"));
     ASSERT_NE(form1.ProgressPage(), nullptr);
-    EXPECT_EQ(form1.ProgressPage()->Settings.InstallFolder, folder);
+    EXPECT_EQ(form1.ProgressPage()->Install.Settings.InstallFolder, folder);
 }
 
 TEST_F(LaunchTest, FlagsFollowTheOptionBoxesAndTheAgreementBoxIsIgnored)
@@ -106,7 +106,7 @@ TEST_F(LaunchTest, FlagsFollowTheOptionBoxesAndTheAgreementBoxIsIgnored)
     form1.bsSkinCheckRadioBox4->SetChecked(false);
     form1.Image2Click();
     ASSERT_NE(form1.ProgressPage(), nullptr);
-    const InstallSettings& s = form1.ProgressPage()->Settings;
+    const InstallSettings& s = form1.ProgressPage()->Install.Settings;
     EXPECT_EQ(s.DesktopShortcut, "0");
     EXPECT_EQ(s.QuickLaunchShortcut, "1");
     EXPECT_EQ(s.StartAtLogon, "0");
@@ -245,7 +245,7 @@ TEST(ProgressPage, MissingArchiveIsReportedAndEndsTheRun)
     ApplicationSession session;
     TempFolder temp;
     TForm2& form2 = Application::Instance().CreatePage<TForm2>();
-    form2.Settings.InstallFolder = temp.Path();
+    form2.Install.Settings.InstallFolder = temp.Path();
     form2.TimerStartDownload->SetEnabled(true);
     form2.TimerStartDownloadTimer();
     EXPECT_FALSE(form2.TimerStartDownload->Enabled());
@@ -291,10 +291,10 @@ TEST(SilentStart, LaunchesBeforeTheMessageLoopWithTheDefaults)
     ASSERT_NE(form2, nullptr);
     EXPECT_FALSE(form1.Visible());
     EXPECT_FALSE(form2->Visible());
-    EXPECT_EQ(form2->Settings.InstallFolder, folder);
-    EXPECT_EQ(form2->Settings.DesktopShortcut, "1");
-    EXPECT_EQ(form2->Settings.QuickLaunchShortcut, "1");
-    EXPECT_EQ(form2->Settings.StartAtLogon, "1");
+    EXPECT_EQ(form2->Install.Settings.InstallFolder, folder);
+    EXPECT_EQ(form2->Install.Settings.DesktopShortcut, "1");
+    EXPECT_EQ(form2->Install.Settings.QuickLaunchShortcut, "1");
+    EXPECT_EQ(form2->Install.Settings.StartAtLogon, "1");
     EXPECT_TRUE(form2->TimerStartDownload->Enabled());
     EXPECT_TRUE(PathExists(folder + "Tavio.7z"));
     DeleteFileW(ToWide(folder + "Tavio.7z").c_str());

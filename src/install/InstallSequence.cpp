@@ -1,38 +1,42 @@
-// The install sequence, run once by the progress page's start timer.
-#include "install/ExitCodes.h"
-#include "install/FailureReport.h"
-#include "install/Product.h"
+#include "install/InstallSequence.h"
+
 #include "framework/Application.h"
 #include "framework/Exception.h"
 #include "framework/FileSystem.h"
 #include "framework/SystemError.h"
 #include "framework/WinStrings.h"
+#include "install/ExitCodes.h"
+#include "install/FailureReport.h"
+#include "install/InstallFlow.h"
 #include "install/ProcessShutdown.h"
+#include "install/Product.h"
 #include "install/Registry.h"
 #include "install/Shortcuts.h"
-#include "pages/TForm2.h"
-#include "pages/TForm3.h"
 #include "sevenzip/I7zReader.h"
 
 #include <shlobj.h>
 
 namespace {
 constexpr wchar_t PayloadPassword[] = L"qwrtnxb$$";
-constexpr uint32_t PaintEveryMs = 50;
 } // namespace
 
-void TForm2::TimerStartDownloadTimer()
+InstallSequence::InstallSequence(InstallObserver& observer)
+    : Do{KillRunningProcesses, PumpWait, [](const std::string& line) { OutputDebugStringA(line.c_str()); }},
+      observer_(observer)
 {
-    TimerStartDownload->SetEnabled(false);
-    Label1->SetCaption("...");
+}
+
+void InstallSequence::Start()
+{
+    observer_.StatusChanged("...");
     try {
-        RunInstall();
+        Run();
     } catch (const std::exception& error) {
         ReportFailure(error.what(), exitcode::Stopped, MB_OK | MB_ICONERROR);
     }
 }
 
-void TForm2::RunInstall()
+void InstallSequence::Run()
 {
     Application& application = Application::Instance();
     const std::string& folder = Settings.InstallFolder;
@@ -44,10 +48,10 @@ void TForm2::RunInstall()
         application.Terminate();
         return;
     }
-    RunShutdownPasses([this] { Label1->SetCaption("正在关闭塔维欧播放器主程序..."); },
+    RunShutdownPasses([this] { observer_.StatusChanged("正在关闭塔维欧播放器主程序..."); },
                       [this] { return Do.KillProcesses(ProcessShutdownList); }, Do.Wait);
     Do.Wait(3000);
-    Label1->SetCaption("正在释放文件...");
+    observer_.StatusChanged("正在释放文件...");
     application.ProcessMessages();
     try {
         if (!ExtractPayload(archive, folder)) {
@@ -61,7 +65,7 @@ void TForm2::RunInstall()
         ReportFailure(error.what(), exitcode::Archive, MB_OK | MB_ICONERROR);
         return;
     }
-    Label1->SetCaption("完成:100% .");
+    observer_.StatusChanged("完成:100% .");
     DeleteFileW(ToWide(archive).c_str());
     Staged.Keep();
     CreateShortcuts(Settings);
@@ -69,16 +73,10 @@ void TForm2::RunInstall()
     if (IsOn(Settings.StartAtLogon)) SetRunAtLogon(folder + "tavio.exe", " Minimize ", true);
     WriteUninstallEntry(folder + "UnInstall.exe", folder + "tavio.exe");
 
-    TForm3& finish = application.CreatePage<TForm3>();
-    finishPage_ = &finish;
-    finish.InstallFolder = folder;
-    finish.SetTop(Top());
-    finish.SetLeft(Left());
-    finish.Show();
-    Hide();
+    observer_.Installed(folder);
 }
 
-bool TForm2::ExtractPayload(const std::string& archive, const std::string& folder)
+bool InstallSequence::ExtractPayload(const std::string& archive, const std::string& folder)
 {
     if (!FileExists(archive)) return false;
     ComPtr<I7zReader> reader = CreateArchiveReader(sevenzip::FormatId7z, folder + product::LibraryFileName);
@@ -90,23 +88,18 @@ bool TForm2::ExtractPayload(const std::string& archive, const std::string& folde
     return true;
 }
 
-HRESULT TForm2::OnExtractProgress(void* sender, BOOL isTotal, int64_t value)
+HRESULT InstallSequence::OnExtractProgress(void* sender, BOOL isTotal, int64_t value)
 {
-    auto* page = static_cast<TForm2*>(sender);
-    page->Do.DebugLine(ProgressLine(isTotal != FALSE, value));
-    page->ShowProgress(isTotal != FALSE, value);
+    auto* sequence = static_cast<InstallSequence*>(sender);
+    sequence->Do.DebugLine(ProgressLine(isTotal != FALSE, value));
+    sequence->observer_.ProgressChanged(isTotal != FALSE, value);
     return S_OK;
 }
 
-void TForm2::ShowProgress(bool isTotal, int64_t value)
+void PumpWait(uint32_t ms)
 {
-    if (isTotal) ProgressBar1->SetMax(scale_.SetTotal(value));
-    else ProgressBar1->SetPosition(scale_.Position(value));
-    // The extraction holds the thread: let pending paints (only those) through now and
-    // then, so the page keeps drawing and the system never calls it unresponsive.
-    const auto now = static_cast<uint32_t>(GetTickCount());
-    if (now - lastPaint_ < PaintEveryMs) return;
-    lastPaint_ = now;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageW(&msg);
+    PumpWaitWith(
+        ms, [] { return static_cast<uint32_t>(GetTickCount()); }, [] { Application::Instance().ProcessMessages(); },
+        [] { Sleep(1); });
 }
+

@@ -1,0 +1,57 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "framework/FileChanges.h"
+#include "framework/Win32.h"
+#include "install/InstallSettings.h"
+
+// Whoever shows the install sequence: the sequence tells it what it is doing and
+// when it is done, and knows nothing else of it.
+class InstallObserver {
+public:
+    virtual void StatusChanged(std::string_view text) = 0;
+    // One report of the extraction: a total (isTotal) or the amount done so far.
+    virtual void ProgressChanged(bool isTotal, int64_t value) = 0;
+    // Everything is in place in `folder`; not called when the sequence stops early.
+    virtual void Installed(const std::string& folder) = 0;
+
+protected:
+    ~InstallObserver() = default;
+};
+
+// The install sequence: closes the running player, unpacks the payload into the
+// folder, makes the shortcuts and the system entries.
+class InstallSequence {
+public:
+    explicit InstallSequence(InstallObserver& observer);
+
+    InstallSettings Settings; // filled by the install launch before the sequence runs
+    // What the launch wrote (the folder, the archive, the library): kept once the
+    // payload is unpacked, undone when it cannot be.
+    FileChanges Staged;
+
+    // What the sequence does to the machine and how it waits, replaceable by tests.
+    struct Actions {
+        std::function<bool(std::string_view)> KillProcesses;
+        std::function<void(uint32_t)> Wait;
+        std::function<void(const std::string&)> DebugLine;
+    } Do;
+
+    // Runs the sequence; any failure it did not report itself ends the run.
+    void Start();
+    void Run();
+
+    // The progress handler of the extraction (sender: this sequence).
+    static HRESULT OnExtractProgress(void* sender, BOOL isTotal, int64_t value);
+
+private:
+    bool ExtractPayload(const std::string& archive, const std::string& folder);
+
+    InstallObserver& observer_;
+};
+
+// Waits on the tick counter while pending messages run.
+void PumpWait(uint32_t ms);
