@@ -7,13 +7,13 @@
 #include <chrono>
 #include <cstdio>
 
-#include "install/Product.h"
 #include "framework/Application.h"
 #include "framework/Resources.h"
+#include "framework/SkinLibrary.h"
+#include "install/Product.h"
 #include "pages/TForm1.h"
 #include "skin/CompressedStoredSkin.h"
 #include "skin/SkinData.h"
-#include "framework/SkinLibrary.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <shellapi.h>
 #include <sstream>
 
-#include "install/Product.h"
 #include "framework/DcScopes.h"
 #include "framework/DibSection.h"
 #include "framework/PngImage.h"
+#include "install/Product.h"
 
 TempFolder::TempFolder()
 {

@@ -1,10 +1,10 @@
+#include "framework/Application.h"
+#include "framework/SkinLibrary.h"
+#include "framework/WinStrings.h"
 #include "install/ExitCodes.h"
 #include "install/Product.h"
 #include "install/RunMode.h"
-#include "framework/Application.h"
-#include "framework/WinStrings.h"
 #include "pages/TForm1.h"
-#include "framework/SkinLibrary.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {

@@ -13,6 +13,11 @@ Application& Application::Instance()
     return application;
 }
 
+Application::Application()
+{
+    SetErrorHook([](const std::exception& error) { Instance().ShowException(error); });
+}
+
 void Application::Initialize()
 {
     comInitialized_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));

@@ -84,7 +84,7 @@ public:
     void SetMessageBoxHook(MessageBoxHook hook) { messageBoxHook_ = std::move(hook); }
 
 private:
-    Application() = default;
+    Application();
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     HWND DialogOwner() const;
 

@@ -2,7 +2,7 @@
 
 #include "framework/Exception.h"
 #include "framework/Page.h"
-#include "framework/PageLoader.h"
+#include "framework/PropertyReader.h"
 #include "framework/SystemError.h"
 
 ChildWindow::ChildWindow(Page& parent, const wchar_t* className, DWORD style, DWORD exStyle) : parent_(parent)
@@ -30,7 +30,7 @@ void ChildWindow::SetFont(const FontSpec& style)
     font_ = std::move(font);
 }
 
-bool ChildWindow::SetProperty(const PageProperty& property, PageLoader& loader)
+bool ChildWindow::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
     if (SetPlacementProperty(*this, property, loader)) return true;
     if (property.Name != "FontHeight") return false;

@@ -22,7 +22,7 @@ TComponent::~TComponent()
     }
 }
 
-bool TComponent::SetProperty(const PageProperty&, PageLoader&) { return false; }
+bool TComponent::SetProperty(const PageProperty&, PropertyReader&) { return false; }
 
 void TComponent::FreeNotification(TComponent& other)
 {

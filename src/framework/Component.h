@@ -7,7 +7,7 @@
 
 #include "framework/PageDefinition.h"
 
-class PageLoader;
+class PropertyReader;
 
 // Anything a page definition can create: controls, timers, non-visual parts.
 class TComponent {
@@ -29,8 +29,8 @@ public:
 
     // Sets one property of a definition; false when the class has no such property.
     // Values of the wrong kind, unknown handlers and missing files raise through the
-    // loader, which names the page, line and word.
-    virtual bool SetProperty(const PageProperty& property, PageLoader& loader);
+    // reader, which names the page, line and word.
+    virtual bool SetProperty(const PageProperty& property, PropertyReader& loader);
     // Runs once every component of the definition is read and every reference between
     // them resolved; Loading is already cleared.
     virtual void Loaded() {}

@@ -5,7 +5,7 @@
 #include "framework/DcScopes.h"
 #include "framework/DibSection.h"
 #include "framework/Page.h"
-#include "framework/PageLoader.h"
+#include "framework/PropertyReader.h"
 
 namespace {
 constexpr wchar_t ControlProperty[] = L"TavioControl";
@@ -45,7 +45,7 @@ void CustomControl::SetTabStop(bool tabStop)
     SetWindowLongW(Handle(), GWL_STYLE, tabStop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
 }
 
-bool CustomControl::SetProperty(const PageProperty& property, PageLoader& loader)
+bool CustomControl::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
     if (SetPlacementProperty(*this, property, loader) ||
         SetNotifyProperty(property, loader,

@@ -5,6 +5,7 @@
 #include "framework/DibSection.h"
 #include "framework/Component.h"
 #include "framework/GraphicControl.h"
+#include "framework/Placement.h"
 #include "framework/Window.h"
 
 class Page;
@@ -12,7 +13,7 @@ class Page;
 // The base of windowed controls that paint themselves: a child window of the page
 // that can take the focus and the keyboard, knows when the mouse comes and goes, and
 // paints over a copy of what lies behind it.
-class CustomControl : public TComponent, protected Window {
+class CustomControl : public TComponent, protected Window, public Placement<CustomControl> {
 public:
     explicit CustomControl(Page& parent);
     ~CustomControl() override;
@@ -21,10 +22,6 @@ public:
 
     using Window::Handle;
     Page& Parent() const { return parent_; }
-    int Left() const { return Bounds().left; }
-    int Top() const { return Bounds().top; }
-    int Width() const { return Bounds().right - Bounds().left; }
-    int Height() const { return Bounds().bottom - Bounds().top; }
     RECT Bounds() const;
     void SetBounds(int left, int top, int width, int height);
     bool Visible() const { return IsWindowVisible(Handle()) != FALSE; }
@@ -51,7 +48,7 @@ public:
     NotifyEvent OnMouseLeave;
 
     // Bounds, Visible, Enabled, TabStop, OnClick, OnMouseEnter, OnMouseLeave.
-    bool SetProperty(const PageProperty& property, PageLoader& loader) override;
+    bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 
 protected:
     // Fills the offscreen surface of one paint (the control's size), which then reaches

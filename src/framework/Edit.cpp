@@ -1,6 +1,6 @@
 #include "framework/Edit.h"
 
-#include "framework/PageLoader.h"
+#include "framework/PropertyReader.h"
 #include "framework/WinStrings.h"
 
 Edit::Edit(Page& parent) : ChildWindow(parent, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE) {}
@@ -14,7 +14,7 @@ std::string Edit::Text() const
 
 void Edit::SetText(std::string_view text) { SetWindowTextW(Handle(), ToWide(text).c_str()); }
 
-bool Edit::SetProperty(const PageProperty& property, PageLoader& loader)
+bool Edit::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
     if (property.Name == "Text") {
         SetText(loader.String(property));

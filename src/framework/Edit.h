@@ -12,5 +12,5 @@ public:
     std::string Text() const;
     void SetText(std::string_view text);
 
-    bool SetProperty(const PageProperty& property, PageLoader& loader) override;
+    bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 };

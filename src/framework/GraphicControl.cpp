@@ -3,7 +3,7 @@
 #include <windowsx.h>
 
 #include "framework/Page.h"
-#include "framework/PageLoader.h"
+#include "framework/PropertyReader.h"
 
 GraphicControl::GraphicControl(Page& parent) : parent_(parent) { parent_.AddControl(*this); }
 
@@ -49,7 +49,7 @@ void GraphicControl::MouseLeft()
     if (enabled_ && OnMouseLeave) OnMouseLeave();
 }
 
-bool GraphicControl::SetProperty(const PageProperty& property, PageLoader& loader)
+bool GraphicControl::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
     if (SetPlacementProperty(*this, property, loader) ||
         SetNotifyProperty(property, loader,

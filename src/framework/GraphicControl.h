@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "framework/Component.h"
+#include "framework/Placement.h"
 #include "framework/Win32.h"
 
 class Page;
@@ -9,7 +10,7 @@ class Page;
 enum class MouseButton { Left, Right, Middle };
 
 // A control without a window of its own: its page paints it and hands it the mouse.
-class GraphicControl : public TComponent {
+class GraphicControl : public TComponent, public Placement<GraphicControl> {
 public:
     explicit GraphicControl(Page& parent);
     GraphicControl(const GraphicControl&) = delete;
@@ -17,15 +18,8 @@ public:
     ~GraphicControl() override;
 
     Page& Parent() const { return parent_; }
-    int Left() const { return bounds_.left; }
-    int Top() const { return bounds_.top; }
-    int Width() const { return bounds_.right - bounds_.left; }
-    int Height() const { return bounds_.bottom - bounds_.top; }
     RECT Bounds() const { return bounds_; }
     void SetBounds(int left, int top, int width, int height);
-    void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
-    void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
-    void SetSize(int width, int height) { SetBounds(Left(), Top(), width, height); }
     // Client-aligned: the control always covers its page's client area.
     bool FillsParent() const { return fillsParent_; }
     void SetFillsParent(bool fills);
@@ -58,7 +52,7 @@ public:
 
     // Bounds, Align (client), Visible, Enabled, Cursor (hand), OnClick, OnMouseDown,
     // OnMouseUp, OnMouseEnter, OnMouseLeave.
-    bool SetProperty(const PageProperty& property, PageLoader& loader) override;
+    bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 
 protected:
     virtual void Click();

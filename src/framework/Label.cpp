@@ -1,7 +1,7 @@
 #include "framework/Label.h"
 
 #include "framework/DcScopes.h"
-#include "framework/PageLoader.h"
+#include "framework/PropertyReader.h"
 #include "framework/WinStrings.h"
 
 Label::Label(Page& parent) : GraphicControl(parent) {}
@@ -93,7 +93,7 @@ void Label::Paint(HDC dc)
     DrawCaption(dc, r, TextFlags());
 }
 
-bool Label::SetProperty(const PageProperty& property, PageLoader& loader)
+bool Label::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
     const std::string& name = property.Name;
     FontSpec font = style_;

@@ -32,7 +32,7 @@ public:
     // Caption, FontName, FontHeight, FontColor, FontBold, FontUnderline, Color,
     // Transparent, Alignment (left, center, right), ShowAccelChar, WordWrap, AutoSize,
     // and the graphic control's own.
-    bool SetProperty(const PageProperty& property, PageLoader& loader) override;
+    bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 
 protected:
     // Draws the caption into r with the DrawText flags, or with DT_CALCRECT measures it

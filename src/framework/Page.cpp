@@ -8,7 +8,7 @@
 #include "framework/DcScopes.h"
 #include "framework/DibSection.h"
 #include "framework/Handles.h"
-#include "framework/PageLoader.h"
+#include "framework/PropertyReader.h"
 
 Page::Page(int width, int height) : color_(GetSysColor(COLOR_BTNFACE))
 {
@@ -38,26 +38,17 @@ void Page::Hide() { ShowWindow(Handle(), SW_HIDE); }
 
 bool Page::Visible() const { return IsWindowVisible(Handle()) != FALSE; }
 
-RECT Page::WindowBounds() const
+RECT Page::Bounds() const
 {
     RECT r{};
     GetWindowRect(Handle(), &r);
     return r;
 }
 
-int Page::Left() const { return WindowBounds().left; }
-int Page::Top() const { return WindowBounds().top; }
-int Page::Width() const { return WindowBounds().right - WindowBounds().left; }
-int Page::Height() const { return WindowBounds().bottom - WindowBounds().top; }
-
 void Page::SetBounds(int left, int top, int width, int height)
 {
     SetWindowPos(Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
-
-void Page::SetSize(int width, int height) { SetBounds(Left(), Top(), width, height); }
-void Page::SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
-void Page::SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
 
 void Page::SetColor(COLORREF color)
 {
@@ -120,7 +111,7 @@ void Page::ThrowMissing(std::string_view name)
     throw Exception("The page has no component " + std::string(name) + " of the expected class");
 }
 
-bool Page::SetProperty(const PageProperty& property, PageLoader& loader)
+bool Page::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
     const std::string& name = property.Name;
     if (name == "Size") {

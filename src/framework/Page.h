@@ -8,9 +8,10 @@
 #include "framework/Component.h"
 #include "framework/GraphicControl.h"
 #include "framework/Handles.h"
+#include "framework/Placement.h"
 #include "framework/Window.h"
 
-class PageLoader;
+class PropertyReader;
 
 // Sent to a child window when what lies behind it changed (the number is the contract
 // between skinned controls and their parents).
@@ -22,7 +23,7 @@ constexpr UINT WM_DIALOGCHAR = WM_APP + 1;
 // A borderless top-level page owned by the application window. It paints its
 // background and its graphic controls into one offscreen bitmap, so nothing flickers.
 // A page streamed from a definition owns the components the definition made.
-class Page : public Window {
+class Page : public Window, public Placement<Page> {
 public:
     Page(int width, int height);
     ~Page() override;
@@ -31,14 +32,8 @@ public:
     void Hide();
     bool Visible() const;
 
-    int Left() const;
-    int Top() const;
-    int Width() const;
-    int Height() const;
+    RECT Bounds() const; // on the screen
     void SetBounds(int left, int top, int width, int height);
-    void SetSize(int width, int height);
-    void SetLeft(int left);
-    void SetTop(int top);
     void CenterOnDesktop();
     void SetColor(COLORREF color);
 
@@ -93,7 +88,7 @@ public:
         for (const auto& bind : bindings_) bind();
     }
     // Page-level properties of a definition: Size, Color, OnCreate, OnShow, OnMouseDown.
-    virtual bool SetProperty(const PageProperty& property, PageLoader& loader);
+    virtual bool SetProperty(const PageProperty& property, PropertyReader& loader);
 
     void AddControl(GraphicControl& control) { controls_.push_back(&control); }
     void RemoveControl(GraphicControl& control);
@@ -107,7 +102,6 @@ protected:
 
 private:
     [[noreturn]] static void ThrowMissing(std::string_view name);
-    RECT WindowBounds() const;
     GraphicControl* ControlAt(int x, int y) const;
     void Paint();
     void Render(HDC dc, const RECT& area, const GraphicControl* below);

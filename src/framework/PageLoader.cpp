@@ -2,36 +2,9 @@
 
 #include <cctype>
 
-#include "framework/Edit.h"
 #include "framework/Exception.h"
-#include "framework/Label.h"
 #include "framework/Page.h"
-#include "framework/Picture.h"
-#include "framework/ProgressBar.h"
-#include "framework/PushButton.h"
 #include "framework/Resources.h"
-#include "framework/Timer.h"
-
-const ComponentRegistry::Factory* ComponentRegistry::Find(std::string_view className) const
-{
-    const auto it = factories_.find(className);
-    return it == factories_.end() ? nullptr : &it->second;
-}
-
-const ComponentRegistry& StandardComponents()
-{
-    static const ComponentRegistry registry = [] {
-        ComponentRegistry r;
-        r.Add("Picture", [](Page& page) { return std::make_unique<Picture>(page); });
-        r.Add("Label", [](Page& page) { return std::make_unique<Label>(page); });
-        r.Add("Edit", [](Page& page) { return std::make_unique<Edit>(page); });
-        r.Add("PushButton", [](Page& page) { return std::make_unique<PushButton>(page); });
-        r.Add("ProgressBar", [](Page& page) { return std::make_unique<ProgressBar>(page); });
-        r.Add("Timer", [](Page&) { return std::make_unique<Timer>(); });
-        return r;
-    }();
-    return registry;
-}
 
 std::string EmbeddedName(std::string_view path)
 {
@@ -158,31 +131,6 @@ void PageLoader::Load()
     }
     page_.BindComponents();
     if (page_.OnCreate) page_.OnCreate();
-}
-
-bool SetFontProperty(FontSpec& font, std::string_view prefix, const PageProperty& property, PageLoader& loader)
-{
-    std::string_view name = property.Name;
-    if (!name.starts_with(prefix)) return false;
-    name.remove_prefix(prefix.size());
-    if (name == "Name") font.Name = loader.String(property);
-    else if (name == "Height") font.Height = loader.Integer(property);
-    else if (name == "Color") font.Color = ColorOf(loader.Integer(property));
-    else if (name == "Bold") font.Bold = loader.Boolean(property);
-    else if (name == "Underline") font.Underline = loader.Boolean(property);
-    else return false;
-    return true;
-}
-
-bool SetNotifyProperty(const PageProperty& property, PageLoader& loader,
-                       std::initializer_list<std::pair<std::string_view, NotifyEvent*>> events)
-{
-    for (const auto& [name, event] : events)
-        if (property.Name == name) {
-            *event = loader.Notify(property);
-            return true;
-        }
-    return false;
 }
 
 void LoadPage(Page& page, std::string_view definitionPath, const ComponentRegistry& registry, HMODULE module)

@@ -2,7 +2,7 @@
 
 #include "framework/Page.h"
 #include "framework/Exception.h"
-#include "framework/PageLoader.h"
+#include "framework/PropertyReader.h"
 
 Picture::Picture(Page& parent) : GraphicControl(parent) {}
 
@@ -27,7 +27,7 @@ void Picture::Paint(HDC dc)
     if (bitmap_) bitmap_->Draw(dc, 0, 0);
 }
 
-bool Picture::SetProperty(const PageProperty& property, PageLoader& loader)
+bool Picture::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
     if (property.Name == "Picture") {
         const std::vector<std::byte> file = loader.File(property);

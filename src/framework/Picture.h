@@ -20,7 +20,7 @@ public:
     void Paint(HDC dc) override;
     // Picture <file.png>, PictureFrom (another Picture of the page, copied once all
     // are read), IncrementalDisplay, and the graphic control's own.
-    bool SetProperty(const PageProperty& property, PageLoader& loader) override;
+    bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 
 private:
     TbsPngImage image_;

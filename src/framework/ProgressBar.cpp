@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "framework/PageLoader.h"
+#include "framework/PropertyReader.h"
 
 ProgressBar::ProgressBar(Page& parent) : ChildWindow(parent, PROGRESS_CLASSW, 0) { SetMax(100); }
 
@@ -25,7 +25,7 @@ int32_t ProgressBar::Position() const { return static_cast<int32_t>(SendMessageW
 
 void ProgressBar::SetPosition(int32_t position) { SendMessageW(Handle(), PBM_SETPOS, static_cast<WPARAM>(position), 0); }
 
-bool ProgressBar::SetProperty(const PageProperty& property, PageLoader& loader)
+bool ProgressBar::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
     if (property.Name == "Smooth") SetSmooth(loader.Boolean(property));
     else if (property.Name == "Max") SetMax(loader.Integer(property));

@@ -14,5 +14,5 @@ public:
     int32_t Position() const;
     void SetPosition(int32_t position);
 
-    bool SetProperty(const PageProperty& property, PageLoader& loader) override;
+    bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 };

@@ -1,7 +1,7 @@
 #include "framework/PushButton.h"
 
 #include "framework/Page.h"
-#include "framework/PageLoader.h"
+#include "framework/PropertyReader.h"
 #include "framework/WinStrings.h"
 
 PushButton::PushButton(Page& parent) : ChildWindow(parent, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP)
@@ -13,7 +13,7 @@ PushButton::PushButton(Page& parent) : ChildWindow(parent, L"BUTTON", BS_PUSHBUT
 
 void PushButton::SetCaption(std::string_view caption) { SetWindowTextW(Handle(), ToWide(caption).c_str()); }
 
-bool PushButton::SetProperty(const PageProperty& property, PageLoader& loader)
+bool PushButton::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
     if (property.Name == "Caption") SetCaption(loader.String(property));
     else if (property.Name == "OnClick") OnClick = loader.Notify(property);

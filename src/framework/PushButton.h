@@ -11,5 +11,5 @@ public:
     void SetCaption(std::string_view caption);
     NotifyEvent OnClick;
 
-    bool SetProperty(const PageProperty& property, PageLoader& loader) override;
+    bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 };

@@ -9,6 +9,7 @@
 #include "framework/FileStream.h"
 #include "framework/FileSystem.h"
 #include "framework/Handles.h"
+#include "framework/ModuleFileName.h"
 #include "framework/SystemError.h"
 #include "framework/WinStrings.h"
 
@@ -46,14 +47,14 @@ void SaveResourceToFile(HMODULE module, std::string_view name, std::string_view 
     const std::span<const std::byte> bytes = RawResource(module, name);
     constexpr size_t Chunk = 1 << 20;
     const std::optional<uint32_t> offset = FileOffsetOf(module, bytes.data());
-    wchar_t modulePath[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(module, modulePath, MAX_PATH);
-    if (bytes.size() <= Chunk || !offset || length == 0 || length == MAX_PATH) {
+    const std::wstring modulePath = ToWide(ModuleFileName(module));
+    // A path past MAX_PATH would need the long-path form to open: write from memory then.
+    if (bytes.size() <= Chunk || !offset || modulePath.empty() || modulePath.size() >= MAX_PATH) {
         WriteFileBytes(path, bytes);
         return;
     }
-    FileHandle source(CreateFileW(modulePath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    FileHandle source(CreateFileW(modulePath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!source) throw Exception(SystemErrorText(GetLastError()));
     LARGE_INTEGER at;
     at.QuadPart = *offset;

@@ -1,5 +1,6 @@
 #include "framework/SkinLibrary.h"
 
+#include "framework/EntryPoint.h"
 #include "framework/Handles.h"
 
 namespace {
@@ -16,12 +17,6 @@ State& Library()
     return state;
 }
 
-template <typename Proc>
-Proc Bind(HMODULE module, const char* name)
-{
-    return module ? reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
-}
-
 } // namespace
 
 void StartSkinLibrary()
@@ -31,11 +26,11 @@ void StartSkinLibrary()
     s.started = true;
     SkinLibrary& e = s.entries;
     const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    e.MonitorFromWindow = Bind<SkinLibrary::MonitorFromWindowProc>(user32, "MonitorFromWindow");
-    e.GetMonitorInfoA = Bind<SkinLibrary::GetMonitorInfoAProc>(user32, "GetMonitorInfoA");
-    e.GetScrollBarInfo = Bind<SkinLibrary::GetScrollBarInfoProc>(user32, "GetScrollBarInfo");
-    e.SetLayeredWindowAttributes = Bind<SkinLibrary::SetLayeredWindowAttributesProc>(user32, "SetLayeredWindowAttributes");
-    e.UpdateLayeredWindow = Bind<SkinLibrary::UpdateLayeredWindowProc>(user32, "UpdateLayeredWindow");
+    e.MonitorFromWindow = BindEntry<SkinLibrary::MonitorFromWindowProc>(user32, "MonitorFromWindow");
+    e.GetMonitorInfoA = BindEntry<SkinLibrary::GetMonitorInfoAProc>(user32, "GetMonitorInfoA");
+    e.GetScrollBarInfo = BindEntry<SkinLibrary::GetScrollBarInfoProc>(user32, "GetScrollBarInfo");
+    e.SetLayeredWindowAttributes = BindEntry<SkinLibrary::SetLayeredWindowAttributesProc>(user32, "SetLayeredWindowAttributes");
+    e.UpdateLayeredWindow = BindEntry<SkinLibrary::UpdateLayeredWindowProc>(user32, "UpdateLayeredWindow");
 
     OSVERSIONINFOW version{sizeof version};
 #pragma GCC diagnostic push
@@ -44,7 +39,7 @@ void StartSkinLibrary()
 #pragma GCC diagnostic pop
     if (version.dwMajorVersion >= 5) {
         s.msimg32 = ModuleHandle(LoadLibraryW(L"msimg32.dll"));
-        e.TransparentBlt = Bind<SkinLibrary::TransparentBltProc>(s.msimg32.Get(), "TransparentBlt");
+        e.TransparentBlt = BindEntry<SkinLibrary::TransparentBltProc>(s.msimg32.Get(), "TransparentBlt");
         e.TransparentBltAvailable = s.msimg32.Get() != nullptr;
     }
     e.IsNT = version.dwPlatformId == VER_PLATFORM_WIN32_NT;

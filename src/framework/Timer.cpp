@@ -1,6 +1,6 @@
 #include "framework/Timer.h"
 
-#include "framework/PageLoader.h"
+#include "framework/PropertyReader.h"
 
 namespace {
 constexpr UINT_PTR TimerId = 1;
@@ -43,7 +43,7 @@ LRESULT Timer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return Window::HandleMessage(message, wParam, lParam);
 }
 
-bool Timer::SetProperty(const PageProperty& property, PageLoader& loader)
+bool Timer::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
     if (property.Name == "Interval") SetInterval(static_cast<unsigned>(loader.Integer(property)));
     else if (property.Name == "Enabled") SetEnabled(loader.Boolean(property));

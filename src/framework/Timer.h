@@ -18,7 +18,7 @@ public:
     NotifyEvent OnTimer;
 
     // Interval, Enabled, OnTimer.
-    bool SetProperty(const PageProperty& property, PageLoader& loader) override;
+    bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,6 +1,5 @@
 #include "framework/Window.h"
 
-#include "framework/Application.h"
 #include "framework/Exception.h"
 #include "framework/SystemError.h"
 #include "framework/WinStrings.h"
@@ -8,6 +7,10 @@
 namespace {
 constexpr wchar_t ClassName[] = L"TavioWindow";
 }
+
+Window::ErrorHook Window::errorHook_ = nullptr;
+
+void Window::SetErrorHook(ErrorHook hook) { errorHook_ = hook; }
 
 Window::~Window() { DestroyHandle(); }
 
@@ -59,7 +62,7 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
         }
         return result;
     } catch (const std::exception& error) {
-        Application::Instance().ShowException(error);
+        if (errorHook_) errorHook_(error);
         return 0;
     }
 }

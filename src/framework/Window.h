@@ -1,13 +1,17 @@
 #pragma once
+#include <exception>
 #include <string_view>
 
 #include "framework/Win32.h"
 
 // Base of every window the framework makes: it ties the HWND to its object and keeps
-// exceptions of handlers from unwinding through USER32 (they are shown to the user by
-// the application object and the message loop goes on).
+// exceptions of handlers from unwinding through USER32 (they go to the error hook,
+// which the application object installs to show them, and the message loop goes on).
 class Window {
 public:
+    using ErrorHook = void (*)(const std::exception& error);
+    static void SetErrorHook(ErrorHook hook);
+
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
     virtual ~Window();
@@ -23,6 +27,7 @@ protected:
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static ErrorHook errorHook_;
     HWND handle_ = nullptr;
 };
 

@@ -1,8 +1,8 @@
 #include "install/FailureReport.h"
 
-#include "install/RunMode.h"
 #include "framework/Application.h"
 #include "framework/WinStrings.h"
+#include "install/RunMode.h"
 
 namespace {
 constexpr unsigned SilentBoxMs = 30000;

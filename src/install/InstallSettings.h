@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-// What the options page hands the progress page: written once by the install
-// launch, read by the install sequence.
+// What the options page chose for the install sequence: written once by the install
+// launch, read by the sequence.
 struct InstallSettings {
     std::string DesktopShortcut;     // "1" or "0"
     std::string QuickLaunchShortcut; // "1" or "0"

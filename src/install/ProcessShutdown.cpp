@@ -1,5 +1,6 @@
 #include "install/ProcessShutdown.h"
 
+#include "framework/EntryPoint.h"
 #include "framework/Handles.h"
 #include "install/ProcessNames.h"
 
@@ -37,9 +38,9 @@ private:
     ProcessApi()
     {
         HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-        createSnapshot_ = Bind<decltype(createSnapshot_)>(kernel, "CreateToolhelp32Snapshot");
-        first_ = Bind<decltype(first_)>(kernel, "Process32FirstW");
-        next_ = Bind<decltype(next_)>(kernel, "Process32NextW");
+        createSnapshot_ = BindEntry<decltype(createSnapshot_)>(kernel, "CreateToolhelp32Snapshot");
+        first_ = BindEntry<decltype(first_)>(kernel, "Process32FirstW");
+        next_ = BindEntry<decltype(next_)>(kernel, "Process32NextW");
     }
 
     // PSAPI is loaded once it can be; a failed load is tried again next time.
@@ -48,14 +49,8 @@ private:
         if (psapi_) return;
         psapi_.Reset(LoadLibraryW(L"PSAPI.dll"));
         if (!psapi_) return;
-        enumModules_ = Bind<decltype(enumModules_)>(psapi_.Get(), "EnumProcessModules");
-        moduleFileName_ = Bind<decltype(moduleFileName_)>(psapi_.Get(), "GetModuleFileNameExW");
-    }
-
-    template <typename F>
-    static F Bind(HMODULE module, const char* name)
-    {
-        return module ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+        enumModules_ = BindEntry<decltype(enumModules_)>(psapi_.Get(), "EnumProcessModules");
+        moduleFileName_ = BindEntry<decltype(moduleFileName_)>(psapi_.Get(), "GetModuleFileNameExW");
     }
 
     HANDLE(WINAPI* createSnapshot_)(DWORD, DWORD) = nullptr;

@@ -2,12 +2,12 @@
 
 #include <vector>
 
-#include "framework/PathText.h"
-#include "install/Product.h"
 #include "framework/Exception.h"
 #include "framework/Handles.h"
+#include "framework/PathText.h"
 #include "framework/SystemError.h"
 #include "framework/WinStrings.h"
+#include "install/Product.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include "framework/Exception.h"
 #include "framework/FileSystem.h"
 #include "framework/InterfacedObject.h"
+#include "framework/SpecialFolder.h"
 #include "framework/SystemError.h"
 #include "framework/Win32.h"
 #include "framework/WinStrings.h"
-#include "framework/SpecialFolder.h"
 
 #include <shlobj.h>
 

@@ -1,13 +1,13 @@
 // The install launch: what a click on the options page's install button does.
 #include <utility>
 
-#include "install/ExitCodes.h"
-#include "install/FailureReport.h"
-#include "framework/PathText.h"
-#include "install/RunMode.h"
 #include "framework/Application.h"
 #include "framework/FileChanges.h"
+#include "framework/PathText.h"
 #include "framework/SystemError.h"
+#include "install/ExitCodes.h"
+#include "install/FailureReport.h"
+#include "install/RunMode.h"
 #include "pages/PayloadStaging.h"
 #include "pages/TForm1.h"
 #include "pages/TForm2.h"

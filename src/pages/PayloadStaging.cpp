@@ -3,10 +3,10 @@
 #include <exception>
 #include <utility>
 
-#include "install/Product.h"
 #include "framework/Exception.h"
 #include "framework/Resources.h"
 #include "framework/SystemError.h"
+#include "install/Product.h"
 
 void StagePayload(const std::string& folder, HMODULE module, FileChanges& changes)
 {

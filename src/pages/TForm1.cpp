@@ -3,12 +3,13 @@
 #include <cmath>
 #include <shlobj.h>
 
+#include "framework/Application.h"
+#include "framework/PageLoader.h"
 #include "framework/PathText.h"
+#include "framework/SpecialFolder.h"
 #include "install/Product.h"
 #include "install/RunMode.h"
-#include "framework/Application.h"
 #include "pages/FolderBrowser.h"
-#include "framework/SpecialFolder.h"
 #include "skin/CompressedStoredSkin.h"
 #include "skin/SkinData.h"
 #include "skinctrls/PngImageList.h"

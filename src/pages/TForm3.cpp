@@ -2,12 +2,13 @@
 
 #include <shellapi.h>
 
-#include "framework/PathText.h"
-#include "install/RunMode.h"
 #include "framework/Application.h"
 #include "framework/FileSystem.h"
+#include "framework/ModuleFileName.h"
 #include "framework/PageLoader.h"
+#include "framework/PathText.h"
 #include "framework/WinStrings.h"
+#include "install/RunMode.h"
 #include "pages/ChannelTag.h"
 
 namespace {
@@ -21,9 +22,7 @@ std::string EnvironmentValue(const wchar_t* name)
 
 std::string OwnFileName()
 {
-    wchar_t path[32768];
-    const DWORD length = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
-    return std::string(ExtractFileName(ToUtf8({path, length})));
+    return std::string(ExtractFileName(ModuleFileName(nullptr)));
 }
 
 void Start(const wchar_t* verb, const std::string& file, const std::string& parameters)

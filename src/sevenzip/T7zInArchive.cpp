@@ -117,50 +117,45 @@ uint32_t T7zInArchive::ItemCount()
     return count;
 }
 
-PROPVARIANT T7zInArchive::Property(uint32_t index, PROPID id)
+PropertyValue T7zInArchive::Property(uint32_t index, PROPID id)
 {
-    PROPVARIANT value;
-    PropVariantInit(&value);
-    HandlerObject()->GetProperty(index, id, &value);
+    PropertyValue value;
+    HandlerObject()->GetProperty(index, id, value.Out());
     return value;
 }
 
 std::wstring T7zInArchive::ItemPath(uint32_t index)
 {
-    PROPVARIANT value = Property(index, kpidPath);
-    std::wstring text = value.vt == VT_BSTR && value.bstrVal ? value.bstrVal : L"";
-    PropVariantClear(&value);
+    const PropertyValue value = Property(index, kpidPath);
+    std::wstring text = value->vt == VT_BSTR && value->bstrVal ? value->bstrVal : L"";
     return text;
 }
 
 std::wstring T7zInArchive::ItemName(uint32_t index)
 {
-    PROPVARIANT value = Property(index, kpidName);
-    std::wstring text = value.vt == VT_BSTR && value.bstrVal ? value.bstrVal : L"";
-    PropVariantClear(&value);
+    const PropertyValue value = Property(index, kpidName);
+    std::wstring text = value->vt == VT_BSTR && value->bstrVal ? value->bstrVal : L"";
     return text;
 }
 
 int64_t T7zInArchive::ItemSize(uint32_t index)
 {
-    PROPVARIANT value = Property(index, kpidSize);
+    const PropertyValue value = Property(index, kpidSize);
     int64_t size = 0;
-    switch (value.vt) {
-    case VT_UI8: size = static_cast<int64_t>(value.uhVal.QuadPart); break;
-    case VT_UI4: size = value.ulVal; break;
-    case VT_I8: size = value.hVal.QuadPart; break;
-    case VT_I4: size = value.lVal; break;
+    switch (value->vt) {
+    case VT_UI8: size = static_cast<int64_t>(value->uhVal.QuadPart); break;
+    case VT_UI4: size = value->ulVal; break;
+    case VT_I8: size = value->hVal.QuadPart; break;
+    case VT_I4: size = value->lVal; break;
     default: break;
     }
-    PropVariantClear(&value);
     return size;
 }
 
 bool T7zInArchive::ItemIsFolder(uint32_t index)
 {
-    PROPVARIANT value = Property(index, kpidIsDir);
-    const bool folder = value.vt == VT_BOOL && value.boolVal != VARIANT_FALSE;
-    PropVariantClear(&value);
+    const PropertyValue value = Property(index, kpidIsDir);
+    const bool folder = value->vt == VT_BOOL && value->boolVal != VARIANT_FALSE;
     return folder;
 }
 
@@ -272,18 +267,24 @@ GUID T7zInArchive::GetFormatId() { return FormatId(); }
 
 // --- callbacks from the library: nothing may unwind into it ---
 
+template <typename F>
+HRESULT T7zInArchive::Contained(F&& callback)
+{
+    try {
+        return callback();
+    } catch (...) {
+        pending_ = std::current_exception();
+        return E_ABORT;
+    }
+}
+
 HRESULT T7zInArchive::SetTotal(const UINT64*, const UINT64*) { return S_OK; }
 HRESULT T7zInArchive::SetCompleted(const UINT64*, const UINT64*) { return S_OK; }
 
 HRESULT T7zInArchive::ReportProgress(BOOL isTotal, UINT64 value)
 {
     if (!progressHandler_) return S_OK;
-    try {
-        return progressHandler_(progressSender_, isTotal, static_cast<int64_t>(value));
-    } catch (...) {
-        pending_ = std::current_exception();
-        return E_ABORT;
-    }
+    return Contained([&] { return progressHandler_(progressSender_, isTotal, static_cast<int64_t>(value)); });
 }
 
 HRESULT T7zInArchive::SetTotal(UINT64 total) { return ReportProgress(TRUE, total); }
@@ -301,7 +302,7 @@ HRESULT T7zInArchive::GetStream(UINT32 index, ISequentialOutStream** stream, INT
     temporary_.clear();
     itemActive_ = mode == kExtract || mode == kTest;
     if (mode != kExtract) return S_OK;
-    try {
+    return Contained([&] {
         if (borrowedOutput_) {
             *stream = NewAdapterFace<IOutStream>(new T7zStream(*borrowedOutput_));
             return S_OK;
@@ -313,10 +314,7 @@ HRESULT T7zInArchive::GetStream(UINT32 index, ISequentialOutStream** stream, INT
             return S_OK;
         }
         return OpenOutputFile(index, stream);
-    } catch (...) {
-        pending_ = std::current_exception();
-        return E_ABORT;
-    }
+    });
 }
 
 HRESULT T7zInArchive::OpenOutputFile(uint32_t index, ISequentialOutStream** stream)
@@ -364,15 +362,12 @@ HRESULT T7zInArchive::PrepareOperation(INT32) { return S_OK; }
 
 HRESULT T7zInArchive::SetOperationResult(INT32 result)
 {
-    try {
+    return Contained([&] {
         if (itemActive_ && result != kOK) RecordFailure(currentItem_, ResultReason(result));
         else if (itemActive_ && !temporary_.empty()) CommitOutputFile();
         itemActive_ = false;
         return S_OK;
-    } catch (...) {
-        pending_ = std::current_exception();
-        return E_ABORT;
-    }
+    });
 }
 
 HRESULT T7zInArchive::CryptoGetTextPassword(BSTR* password)
@@ -385,7 +380,7 @@ HRESULT T7zInArchive::CryptoGetTextPassword(BSTR* password)
         return S_OK;
     }
     if (!passwordProvider_) return S_FALSE;
-    try {
+    return Contained([&] {
         std::wstring text;
         const HRESULT result = passwordProvider_(passwordSender_, text);
         if (result == S_OK) {
@@ -394,10 +389,7 @@ HRESULT T7zInArchive::CryptoGetTextPassword(BSTR* password)
             passwordDefined_ = true;
         }
         return result;
-    } catch (...) {
-        pending_ = std::current_exception();
-        return E_ABORT;
-    }
+    });
 }
 
 HRESULT T7zInArchive::GetProperty(PROPID, PROPVARIANT*) { return S_OK; }

@@ -5,6 +5,7 @@
 
 #include "framework/FileChanges.h"
 #include "sevenzip/I7zReader.h"
+#include "sevenzip/PropertyValue.h"
 #include "sevenzip/T7zPlugin.h"
 
 // The archive reader: owns one handler object of the library and is, at the same
@@ -62,7 +63,11 @@ public:
 
 private:
     void* FindInterface(REFIID iid) override;
-    PROPVARIANT Property(uint32_t index, PROPID id);
+    PropertyValue Property(uint32_t index, PROPID id);
+    // Runs one callback of the library: nothing it raises unwinds into the library,
+    // which is told to stop; the error is kept for whoever started the operation.
+    template <typename F>
+    HRESULT Contained(F&& callback);
     // Runs the handler's Extract with this object as callback, then raises for the
     // items that failed on the way.
     void Extract(const UINT32* indices, UINT32 count, bool test);

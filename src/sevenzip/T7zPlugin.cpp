@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "framework/EntryPoint.h"
 #include "framework/Exception.h"
 #include "framework/SystemError.h"
 #include "framework/WinStrings.h"
@@ -15,8 +16,7 @@ T7zPlugin::T7zPlugin(std::string_view libraryPath)
     : library_(LoadLibraryW(ToWide(libraryPath).c_str()))
 {
     if (!library_) throw Exception("Error loading library " + std::string(libraryPath));
-    createObject_ = reinterpret_cast<sevenzip::CreateObjectFunction>(
-        reinterpret_cast<void*>(GetProcAddress(library_.Get(), "CreateObject")));
+    createObject_ = BindEntry<sevenzip::CreateObjectFunction>(library_.Get(), "CreateObject");
     if (!createObject_) throw Exception(std::string(libraryPath) + " is not a 7z library");
 }
 
@@ -27,7 +27,7 @@ void T7zPlugin::CreateObject(const GUID& classId, const GUID& interfaceId, void*
 }
 
 T7zArchive::T7zArchive(std::string_view libraryPath)
-    : T7zPlugin(libraryPath), handlerProperty_(GetProcAddress(Library(), "GetHandlerProperty"))
+    : T7zPlugin(libraryPath), handlerProperty_(BindEntry<FARPROC>(Library(), "GetHandlerProperty"))
 {
     if (!handlerProperty_) throw Exception(std::string(libraryPath) + " is not a Format library");
 }

@@ -1,7 +1,7 @@
 #include "skinctrls/PngImageList.h"
 
 #include "framework/Handles.h"
-#include "framework/PageLoader.h"
+#include "framework/PropertyReader.h"
 #include "skinctrls/Translucent.h"
 
 namespace {
@@ -11,7 +11,7 @@ constexpr uint8_t DisabledLevel = 127;
 
 // Every <file> of the property, decoded, as the collection's items in order.
 template <typename Items>
-void ReadPictures(Items& items, const PageProperty& property, PageLoader& loader)
+void ReadPictures(Items& items, const PageProperty& property, PropertyReader& loader)
 {
     items.Clear();
     for (size_t i = 0; i < property.Values.size(); ++i) {
@@ -127,7 +127,7 @@ void TbsPngImageList::Draw(HDC dc, int x, int y, size_t index, bool enabled) con
     images_[index].Draw(dc, {x, y, x + width_, y + height_}, enabled);
 }
 
-bool TbsPngImageList::SetProperty(const PageProperty& property, PageLoader& loader)
+bool TbsPngImageList::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
     if (property.Name == "PngWidth") SetPngWidth(loader.Integer(property));
     else if (property.Name == "PngHeight") SetPngHeight(loader.Integer(property));
@@ -149,7 +149,7 @@ void TbsPngImageStorage::Draw(HDC dc, int x, int y, size_t index, bool enabled) 
     images_[index].Draw(dc, {x, y, x + size.cx, y + size.cy}, enabled);
 }
 
-bool TbsPngImageStorage::SetProperty(const PageProperty& property, PageLoader& loader)
+bool TbsPngImageStorage::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
     if (property.Name != "PngImages") return false;
     ReadPictures(images_, property, loader);

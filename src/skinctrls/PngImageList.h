@@ -108,7 +108,7 @@ public:
     void Draw(HDC dc, int x, int y, size_t index, bool enabled) const override;
 
     // PngWidth, PngHeight, PngImages <a.png> <b.png> … (items in order).
-    bool SetProperty(const PageProperty& property, PageLoader& loader) override;
+    bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 
 private:
     void Resize(int width, int height);
@@ -130,7 +130,7 @@ public:
     void Draw(HDC dc, int x, int y, size_t index, bool enabled) const override;
 
     // PngImages <a.png> <b.png> …
-    bool SetProperty(const PageProperty& property, PageLoader& loader) override;
+    bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 
 private:
     TbsPngStorageImageItems images_;

@@ -1,7 +1,7 @@
 #include "skinctrls/PngImageView.h"
 
 #include "framework/DibSection.h"
-#include "framework/PageLoader.h"
+#include "framework/PropertyReader.h"
 #include "skinctrls/SkinControl.h"
 
 TbsPngImageView::TbsPngImageView(Page& parent) : GraphicControl(parent) { SetSize(50, 50); }
@@ -143,7 +143,7 @@ void TbsPngImageView::Paint(HDC dc)
     BitBlt(dc, 0, 0, Width(), Height(), buffer.DC(), 0, 0, SRCCOPY);
 }
 
-bool TbsPngImageView::SetProperty(const PageProperty& property, PageLoader& loader)
+bool TbsPngImageView::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
     const std::string& name = property.Name;
     if (name == "DoubleBuffered") {

@@ -35,7 +35,7 @@ public:
 
     // DoubleBuffered, ReflectionEffect, AutoSize, Center, PngImageList, PngImageStorage
     // (components of the page), ImageIndex, and the graphic control's own.
-    bool SetProperty(const PageProperty& property, PageLoader& loader) override;
+    bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 
 protected:
     void Notification(TComponent& removed) override;

@@ -5,7 +5,7 @@
 #include "framework/DcScopes.h"
 #include "framework/DibSection.h"
 #include "framework/Page.h"
-#include "framework/PageLoader.h"
+#include "framework/PropertyReader.h"
 #include "framework/WinStrings.h"
 #include "skin/SkinData.h"
 #include "skinctrls/CheckRadioDrawing.h"
@@ -438,7 +438,7 @@ void TbsSkinCheckRadioBox::DrawSkinImage(const OffscreenBitmap& surface)
     else DrawFramedSkinned(surface);
 }
 
-bool TbsSkinCheckRadioBox::SetProperty(const PageProperty& property, PageLoader& loader)
+bool TbsSkinCheckRadioBox::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
     const std::string& name = property.Name;
     if (name == "Checked") SetChecked(loader.Boolean(property));

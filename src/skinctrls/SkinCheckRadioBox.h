@@ -67,7 +67,7 @@ public:
     // Checked, State (unchecked, checked, grayed), Caption, Flat, Radio, CanFocused,
     // WordWrap, AllowGrayed, UseSkinFontColor, GroupIndex, Images, ImageIndex, OnClick,
     // and the skinned control's own.
-    bool SetProperty(const PageProperty& property, PageLoader& loader) override;
+    bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 
 protected:
     void DrawDefaultImage(const OffscreenBitmap& surface) override;

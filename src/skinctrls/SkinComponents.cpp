@@ -1,6 +1,7 @@
 #include "skinctrls/SkinComponents.h"
 
 #include "framework/Exception.h"
+#include "framework/PropertyReader.h"
 #include "framework/WinStrings.h"
 #include "skin/CompressedStoredSkin.h"
 #include "skin/SkinData.h"
@@ -15,7 +16,7 @@ namespace {
 // FileName, CompressedFileName, Description.
 class PageStoredSkin : public TbsCompressedStoredSkin {
 public:
-    bool SetProperty(const PageProperty& property, PageLoader& loader) override
+    bool SetProperty(const PageProperty& property, PropertyReader& loader) override
     {
         const std::string& name = property.Name;
         if (name == "CompressedData") SetCompressedData(loader.File(property));
@@ -32,7 +33,7 @@ public:
 // their default looks and the page still works.
 class PageSkinData : public TbsSkinData {
 public:
-    bool SetProperty(const PageProperty& property, PageLoader& loader) override
+    bool SetProperty(const PageProperty& property, PropertyReader& loader) override
     {
         const std::string& name = property.Name;
         if (name == "SkinnableForm") SetSkinnableForm(loader.Boolean(property));

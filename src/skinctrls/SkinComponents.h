@@ -1,5 +1,5 @@
 #pragma once
-#include "framework/PageLoader.h"
+#include "framework/ComponentRegistry.h"
 
 // The classes a page definition may name: the framework's own plus the skin engine's
 // (TbsCompressedStoredSkin, TbsSkinData, TbsSkinCheckRadioBox, TbsSkinLinkLabel,

@@ -2,7 +2,7 @@
 
 #include "framework/DibSection.h"
 #include "framework/Page.h"
-#include "framework/PageLoader.h"
+#include "framework/PropertyReader.h"
 #include "skin/ResourceStrData.h"
 #include "skin/SkinData.h"
 #include "skinctrls/Regions.h"
@@ -102,7 +102,7 @@ LRESULT TbsSkinControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     return CustomControl::HandleMessage(message, wParam, lParam);
 }
 
-bool TbsSkinControl::SetProperty(const PageProperty& property, PageLoader& loader)
+bool TbsSkinControl::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
     const std::string& name = property.Name;
     if (name == "SkinData") {
@@ -293,7 +293,7 @@ void TbsSkinCustomControl::DrawSkinImage(const OffscreenBitmap& surface)
     ComposeInto(surface, Shape.SkinRect);
 }
 
-bool TbsSkinCustomControl::SetProperty(const PageProperty& property, PageLoader& loader)
+bool TbsSkinCustomControl::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
     const std::string& name = property.Name;
     FontSpec font = defaultFont_;

@@ -45,7 +45,7 @@ public:
 
     // SkinData (a component of the page, resolved once all are read), SkinDataName,
     // HintTitle, HintImageIndex, and the custom control's own.
-    bool SetProperty(const PageProperty& property, PageLoader& loader) override;
+    bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 
 protected:
     // Paints into the offscreen surface: the default look unskinned, the skin's look
@@ -95,7 +95,7 @@ public:
 
     // DefaultFont* (FontName, FontHeight, FontColor, FontBold, FontUnderline),
     // DefaultWidth, DefaultHeight, UseSkinFont, Bounds, and the skin control's own.
-    bool SetProperty(const PageProperty& property, PageLoader& loader) override;
+    bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 
 protected:
     void DrawDefaultImage(const OffscreenBitmap& surface) override;

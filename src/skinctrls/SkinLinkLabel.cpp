@@ -4,7 +4,7 @@
 
 #include "effects/GlowText.h"
 #include "framework/Canvas.h"
-#include "framework/PageLoader.h"
+#include "framework/PropertyReader.h"
 #include "framework/WinStrings.h"
 #include "skin/SkinData.h"
 #include "skinctrls/SkinControl.h"
@@ -131,7 +131,7 @@ int TbsSkinLinkLabel::DrawCaption(HDC dc, RECT& r, UINT flags)
     return canvas.DrawText(text, drawRect, flags);
 }
 
-bool TbsSkinLinkLabel::SetProperty(const PageProperty& property, PageLoader& loader)
+bool TbsSkinLinkLabel::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
     const std::string& name = property.Name;
     FontSpec font = defaultFont_;

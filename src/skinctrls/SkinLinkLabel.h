@@ -39,7 +39,7 @@ public:
     // GlowEffect, GlowSize, UseUnderLine, UseSkinFont, DefaultActiveFontColor, URL,
     // DefaultFont* (Name, Height, Color, Bold, Underline), SkinData, SkinDataName,
     // and the label's own.
-    bool SetProperty(const PageProperty& property, PageLoader& loader) override;
+    bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 
 protected:
     int DrawCaption(HDC dc, RECT& r, UINT flags) override;

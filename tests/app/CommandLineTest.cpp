@@ -1,5 +1,5 @@
-#include "install/CommandLine.h"
 #include "framework/PathText.h"
+#include "install/CommandLine.h"
 
 #include <gtest/gtest.h>
 

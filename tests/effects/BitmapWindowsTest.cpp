@@ -8,8 +8,8 @@
 #include "framework/DibSection.h"
 #include "framework/PngBitmap.h"
 #include "framework/PngImage.h"
-#include "skinctrls/Regions.h"
 #include "framework/SkinLibrary.h"
+#include "skinctrls/Regions.h"
 
 namespace {
 

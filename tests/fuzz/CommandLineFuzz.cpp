@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "Fuzz.h"
-#include "install/CommandLine.h"
 #include "framework/PathText.h"
+#include "install/CommandLine.h"
 #include "pages/ChannelTag.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -8,6 +8,7 @@
 #include "framework/FileBytes.h"
 #include "framework/FileSystem.h"
 #include "framework/Page.h"
+#include "framework/PageLoader.h"
 #include "framework/PngImage.h"
 #include "skin/CompressedStoredSkin.h"
 #include "skin/SkinData.h"
