@@ -30,3 +30,16 @@ private:
     MemoryDC dc_;
     SelectedObject selection_;
 };
+
+// Double buffering: render draws the whole area into an offscreen surface of its size,
+// which then reaches dc at (left, top) in one copy, so nothing half-drawn ever shows.
+// Nothing is drawn when the area is empty or the surface cannot be had.
+template <typename Render>
+void PaintBuffered(HDC dc, int left, int top, int width, int height, Render&& render)
+{
+    if (width <= 0 || height <= 0) return;
+    OffscreenBitmap buffer(dc, width, height);
+    if (!buffer.Valid()) return;
+    render(buffer.DC());
+    BitBlt(dc, left, top, width, height, buffer.DC(), 0, 0, SRCCOPY);
+}

@@ -188,12 +188,8 @@ void Page::Paint()
 {
     PaintScope paint(Handle());
     const RECT& area = paint.Area();
-    const int width = area.right - area.left, height = area.bottom - area.top;
-    if (width <= 0 || height <= 0) return;
-    OffscreenBitmap memory(paint.DC(), width, height);
-    if (!memory.Valid()) return;
-    Render(memory.DC(), area, nullptr);
-    BitBlt(paint.DC(), area.left, area.top, width, height, memory.DC(), 0, 0, SRCCOPY);
+    PaintBuffered(paint.DC(), area.left, area.top, area.right - area.left, area.bottom - area.top,
+                  [&](HDC memory) { Render(memory, area, nullptr); });
 }
 
 void Page::SetHover(GraphicControl* control)

@@ -135,12 +135,10 @@ void TbsPngImageView::Paint(HDC dc)
         Draw(dc);
         return;
     }
-    if (Width() <= 0 || Height() <= 0) return;
-    OffscreenBitmap buffer(dc, Width(), Height());
-    if (!buffer.Valid()) return;
-    PaintParentBackground(*this, buffer.DC());
-    Draw(buffer.DC());
-    BitBlt(dc, 0, 0, Width(), Height(), buffer.DC(), 0, 0, SRCCOPY);
+    PaintBuffered(dc, 0, 0, Width(), Height(), [this](HDC buffer) {
+        PaintParentBackground(*this, buffer);
+        Draw(buffer);
+    });
 }
 
 bool TbsPngImageView::SetProperty(const PageProperty& property, PropertyReader& loader)
