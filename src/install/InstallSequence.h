@@ -40,7 +40,8 @@ public:
         std::function<void(const std::string&)> DebugLine;
     } Do;
 
-    // Runs the sequence; any failure it did not report itself ends the run.
+    // The whole sequence: Run raises what it does not report itself; Start reports
+    // that too, with the exit code of a stopped install.
     void Start();
     void Run();
 
