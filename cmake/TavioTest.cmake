@@ -63,3 +63,18 @@ function(tavio_embed_skin target)
   target_sources(${target} PRIVATE "${out}")
   add_dependencies(${target} skin_package)
 endfunction()
+
+# Embeds the payload resources into TARGET: the archive as "F1" and the archive library
+# as "F7z", deflated in zlib's format, as staging inflates it: the library is most of
+# what every download carries besides the payload.
+function(tavio_embed_payload target archive library)
+  set(deflated "${CMAKE_CURRENT_BINARY_DIR}/${target}-library.z")
+  add_custom_command(OUTPUT "${deflated}"
+    COMMAND python3 -c "import sys, zlib; open(sys.argv[2], 'wb').write(zlib.compress(open(sys.argv[1], 'rb').read(), 9))"
+      "${library}" "${deflated}"
+    DEPENDS "${library}" VERBATIM)
+  set(out "${CMAKE_CURRENT_BINARY_DIR}/${target}-payload.rc")
+  file(GENERATE OUTPUT "${out}" CONTENT "F1 RCDATA \"${archive}\"\nF7Z RCDATA \"${deflated}\"\n")
+  set_source_files_properties("${out}" PROPERTIES OBJECT_DEPENDS "${archive};${deflated}")
+  target_sources(${target} PRIVATE "${out}" "${deflated}")
+endfunction()

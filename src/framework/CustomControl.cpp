@@ -24,8 +24,6 @@ CustomControl* CustomControl::FromHandle(HWND window)
     return static_cast<CustomControl*>(GetPropW(window, ControlProperty));
 }
 
-RECT CustomControl::Bounds() const { return BoundsInParent(Handle()); }
-
 void CustomControl::SetBounds(int left, int top, int width, int height)
 {
     MoveWindow(Handle(), left, top, width, height, TRUE);
@@ -123,6 +121,9 @@ LRESULT CustomControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PARENTBACKGROUNDCHANGED:
         BackgroundChanged();
         return 0;
+    case WM_WINDOWPOSCHANGED: // the system's default then sends WM_SIZE and WM_MOVE
+        bounds_ = BoundsInParent(Handle());
+        break;
     case WM_MOUSEMOVE:
         if (!mouseInside_) {
             mouseInside_ = true;
@@ -166,9 +167,11 @@ LRESULT CustomControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETFOCUS:
+        focused_ = true;
         FocusChanged(true);
         return 0;
     case WM_KILLFOCUS:
+        focused_ = false;
         FocusChanged(false);
         return 0;
     case WM_ENABLE:

@@ -22,7 +22,7 @@ public:
 
     using Window::Handle;
     Page& Parent() const { return parent_; }
-    RECT Bounds() const;
+    RECT Bounds() const { return bounds_; }
     void SetBounds(int left, int top, int width, int height);
     bool Visible() const { return IsWindowVisible(Handle()) != FALSE; }
     void SetVisible(bool visible) { ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE); }
@@ -30,7 +30,8 @@ public:
     void SetEnabled(bool enabled);
     bool TabStop() const;
     void SetTabStop(bool tabStop);
-    bool Focused() const { return GetFocus() == Handle(); }
+    // Kept from the focus messages: asking the system costs a round trip per paint.
+    bool Focused() const { return focused_; }
     void SetFocus() { ::SetFocus(Handle()); }
     bool MouseInControl() const { return mouseInside_; }
     void Invalidate() { InvalidateRect(Handle(), nullptr, FALSE); }
@@ -75,6 +76,8 @@ private:
 
     Page& parent_;
     std::unique_ptr<OffscreenBitmap> surface_;
+    bool focused_ = false;
+    RECT bounds_{}; // kept from WM_WINDOWPOSCHANGED, in the page's client coordinates
     bool mouseInside_ = false;
     bool pressed_ = false;
 };

@@ -73,3 +73,16 @@ private:
     HDC dc_;
     int state_;
 };
+
+// The viewport origin moved by (dx, dy), and put back at the end.
+class MovedOrigin {
+public:
+    MovedOrigin(HDC dc, int dx, int dy) : dc_(dc) { OffsetViewportOrgEx(dc, dx, dy, &previous_); }
+    MovedOrigin(const MovedOrigin&) = delete;
+    MovedOrigin& operator=(const MovedOrigin&) = delete;
+    ~MovedOrigin() { SetViewportOrgEx(dc_, previous_.x, previous_.y, nullptr); }
+
+private:
+    HDC dc_;
+    POINT previous_{};
+};

@@ -27,3 +27,19 @@ OffscreenBitmap::OffscreenBitmap(HDC compatible, int width, int height)
 {
     if (!bitmap_) bits_ = nullptr;
 }
+
+OffscreenBitmap::~OffscreenBitmap()
+{
+    if (originalFont_) SelectObject(dc_.Get(), originalFont_);
+}
+
+void OffscreenBitmap::UseFont(const FontSpec& font) const
+{
+    if (font_ && font == fontSpec_) return;
+    GdiObject made = CreateFontFrom(font);
+    if (!made) return;
+    const HGDIOBJ previous = SelectObject(dc_.Get(), made.Get());
+    if (!originalFont_) originalFont_ = previous;
+    font_ = std::move(made); // the one it replaces is no longer selected
+    fontSpec_ = font;
+}

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "framework/DcScopes.h"
+#include "framework/Font.h"
 #include "framework/Handles.h"
 #include "framework/Win32.h"
 
@@ -17,7 +18,14 @@ GdiObject CreateTopDownDibSection(int width, int height, WORD bitsPerPixel, void
 class OffscreenBitmap {
 public:
     OffscreenBitmap(HDC compatible, int width, int height);
+    OffscreenBitmap(const OffscreenBitmap&) = delete;
+    OffscreenBitmap& operator=(const OffscreenBitmap&) = delete;
+    ~OffscreenBitmap();
     HDC DC() const { return dc_.Get(); }
+    // Selects the font text on the surface is drawn in. It stays selected across the
+    // paints of a surface that lives on, and is made and selected again only when the
+    // description changes: selecting a font costs a font lookup every time.
+    void UseFont(const FontSpec& font) const;
     uint32_t* Bits() const { return bits_; } // blue, green, red, alpha; rows top-down
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -29,6 +37,10 @@ private:
     GdiObject bitmap_;
     MemoryDC dc_;
     SelectedObject selection_;
+    // The font in use, and the context's own, which goes back in before the font goes.
+    mutable FontSpec fontSpec_;
+    mutable GdiObject font_;
+    mutable HGDIOBJ originalFont_ = nullptr;
 };
 
 // Double buffering: render draws the whole area into an offscreen surface of its size,

@@ -138,10 +138,10 @@ void Page::RemoveControl(GraphicControl& control)
     if (hoverControl_ == &control) hoverControl_ = nullptr;
 }
 
-void Page::PaintBackground(HDC dc, const RECT& client)
+void Page::PaintBackground(HDC dc, const RECT& area)
 {
     if (!brush_) brush_.Reset(CreateSolidBrush(color_));
-    FillRect(dc, &client, static_cast<HBRUSH>(brush_.Get()));
+    FillRect(dc, &area, static_cast<HBRUSH>(brush_.Get()));
 }
 
 GraphicControl* Page::ControlAt(int x, int y) const
@@ -167,18 +167,16 @@ void Page::PaintArea(HDC dc, const RECT& area, const GraphicControl* below)
 
 void Page::Render(HDC dc, const RECT& area, const GraphicControl* below)
 {
-    SavedDC saved(dc);
-    OffsetViewportOrgEx(dc, -area.left, -area.top, nullptr);
-    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-    RECT client;
-    GetClientRect(Handle(), &client);
-    PaintBackground(dc, client);
+    // Only a control that paints gets its context state saved and clipped: every
+    // paint of a control over the page starts here, and saving costs more than the fill.
+    const MovedOrigin origin(dc, -area.left, -area.top);
+    PaintBackground(dc, area);
     for (GraphicControl* control : controls_) {
         if (control == below) break;
         RECT r = control->Bounds(), overlap;
         if (!control->Visible() || !IntersectRect(&overlap, &r, &area)) continue;
         SavedDC inner(dc);
-        IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+        IntersectClipRect(dc, overlap.left, overlap.top, overlap.right, overlap.bottom);
         OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
         control->Paint(dc);
     }

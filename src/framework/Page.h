@@ -97,7 +97,8 @@ public:
     void UnregisterCommand(HWND child) { commands_.erase(child); }
 
 protected:
-    virtual void PaintBackground(HDC dc, const RECT& client);
+    // Paints the page's own background over area, in client coordinates.
+    virtual void PaintBackground(HDC dc, const RECT& area);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:

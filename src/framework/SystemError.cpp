@@ -1,7 +1,5 @@
 #include "framework/SystemError.h"
 
-#include <cstdio>
-
 #include "framework/Exception.h"
 #include "framework/Win32.h"
 #include "framework/WinStrings.h"
@@ -19,9 +17,11 @@ std::string SystemErrorText(unsigned long code)
     // Line breaks, blanks and the closing full stop go, so the text can be quoted.
     while (!text.empty() && (text.back() < L'!' || text.back() == L'.')) text.pop_back();
     if (!text.empty()) return ToUtf8(text);
-    char fallback[32];
-    std::snprintf(fallback, sizeof fallback, code > 0xFFFF ? "System error 0x%08lX" : "System error %lu", code);
-    return fallback;
+    // Formatted by hand: the C library's formatter brings its floating-point printing.
+    if (code <= 0xFFFF) return "System error " + std::to_string(code);
+    std::string hex = "System error 0x";
+    for (int shift = 28; shift >= 0; shift -= 4) hex += "0123456789ABCDEF"[code >> shift & 0xF];
+    return hex;
 }
 
 std::string FailureReason(const std::exception& error)

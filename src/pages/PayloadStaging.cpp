@@ -1,17 +1,26 @@
 #include "pages/PayloadStaging.h"
 
 #include <exception>
-#include <utility>
 
 #include "framework/Exception.h"
 #include "framework/Resources.h"
+#include "framework/FileSystem.h"
 #include "framework/SystemError.h"
+#include "framework/ZlibStream.h"
 #include "install/Product.h"
+
+namespace {
+struct Staged {
+    const char* Resource;
+    const char* Name;
+    bool Deflated; // the library travels deflated; the archive is compressed already
+};
+} // namespace
 
 void StagePayload(const std::string& folder, HMODULE module, FileChanges& changes)
 {
-    for (const auto& [resource, name] :
-         {std::pair{"F1", product::ArchiveFileName}, std::pair{"F7z", product::LibraryFileName}}) {
+    for (const auto& [resource, name, deflated] :
+         {Staged{"F1", product::ArchiveFileName, false}, Staged{"F7z", product::LibraryFileName, true}}) {
         try {
             RawResource(module, resource);
         } catch (const Exception&) {
@@ -20,7 +29,8 @@ void StagePayload(const std::string& folder, HMODULE module, FileChanges& change
         const std::string path = folder + name;
         try {
             changes.NewFile(path);
-            SaveResourceToFile(module, resource, path);
+            if (deflated) WriteFileBytes(path, InflateAll(RawResource(module, resource)));
+            else SaveResourceToFile(module, resource, path);
         } catch (const std::exception& error) {
             throw Exception(FailureText(name, error));
         }

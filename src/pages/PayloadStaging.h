@@ -5,7 +5,7 @@
 #include "framework/Win32.h"
 
 // Writes the module's raw resources "F1" and "F7z" into the folder as "Tavio.7z" and
-// "7z.dll", setting aside (in `changes`) any file of that name. A missing resource
+// "7z.dll" (the library inflated: it is embedded as a zlib stream), setting aside (in `changes`) any file of that name. A missing resource
 // stops the staging quietly: the install sequence reports the missing archive. A file
-// that cannot be written raises Exception "<file name>: <reason>.".
+// that cannot be written, or a damaged library, raises Exception "<file name>: <reason>.".
 void StagePayload(const std::string& folder, HMODULE module, FileChanges& changes);

@@ -2,16 +2,14 @@
 
 #include "framework/DcScopes.h"
 #include "framework/Handles.h"
-#include "framework/WinStrings.h"
 #include "skinctrls/CheckRadioLook.h"
 
-void DrawTextVCentered(HDC dc, std::string_view text, const RECT& r)
+void DrawTextVCentered(HDC dc, std::wstring_view text, const RECT& r)
 {
     if (text.empty()) return;
-    const std::wstring wide = ToWide(text);
     RECT box = r;
     SetBkMode(dc, TRANSPARENT);
-    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &box, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &box, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
 }
 
 void DrawCheckMark(HDC dc, int x, int y, COLORREF color)

@@ -75,6 +75,8 @@ void TbsSkinCheckRadioBox::UncheckGroup()
 void TbsSkinCheckRadioBox::SetCaption(std::string_view caption)
 {
     caption_ = caption;
+    wideCaption_ = ToWide(caption);
+    captionExtent_.reset();
     Repaint();
 }
 
@@ -288,6 +290,15 @@ LRESULT TbsSkinCheckRadioBox::HandleMessage(UINT message, WPARAM wParam, LPARAM 
 
 // --- painting ----------------------------------------------------------------------------
 
+RECT TbsSkinCheckRadioBox::CaptionExtent(HDC dc, const FontSpec& font)
+{
+    if (!captionExtent_ || !(captionExtentFont_ == font)) {
+        captionExtent_ = MeasureLine(dc, wideCaption_);
+        captionExtentFont_ = font;
+    }
+    return *captionExtent_;
+}
+
 FontSpec TbsSkinCheckRadioBox::CaptionFont() const
 {
     FontSpec font = DefaultFont();
@@ -344,10 +355,11 @@ void TbsSkinCheckRadioBox::DrawFlat(const OffscreenBitmap& surface, bool skinned
         color = Enabled() ? DefaultFont().Color : GetSysColor(COLOR_BTNSHADOW);
     }
 
-    SelectedObject font(dc, fonts_.Get(CaptionFont()));
+    const FontSpec font = CaptionFont();
+    surface.UseFont(font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, color);
-    const std::wstring text = ToWide(caption_);
+    const std::wstring& text = wideCaption_;
     const bool picture = images_ && imageIndex_ >= 0 && static_cast<size_t>(imageIndex_) < images_->PictureCount();
     const int pictureWidth = picture ? images_->PngWidth() : 0, pictureHeight = picture ? images_->PngHeight() : 0;
     RECT pictureRect{};
@@ -360,7 +372,7 @@ void TbsSkinCheckRadioBox::DrawFlat(const OffscreenBitmap& surface, bool skinned
         OffsetRect(&caption, 0, top - caption.top);
         if (picture) pictureRect = {textLeft, h / 2 - pictureHeight / 2, textLeft + pictureWidth, h / 2 - pictureHeight / 2 + pictureHeight};
     } else {
-        caption = MeasureLine(dc, text);
+        caption = CaptionExtent(dc, font);
         OffsetRect(&caption, textLeft, h / 2 - static_cast<int>(caption.bottom) / 2);
         caption.right = std::min<LONG>(caption.right, w - 2);
         if (picture) {
@@ -371,7 +383,7 @@ void TbsSkinCheckRadioBox::DrawFlat(const OffscreenBitmap& surface, bool skinned
     }
     if (picture) images_->Draw(dc, pictureRect.left, pictureRect.top, static_cast<size_t>(imageIndex_), Enabled());
     if (wordWrap_) DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &caption, DT_EXPANDTABS | DT_WORDBREAK);
-    else DrawTextVCentered(dc, caption_, caption);
+    else DrawTextVCentered(dc, text, caption);
     if (!skinned) DrawUnskinnedMark(dc);
 
     if (!FocusedBox()) return;
@@ -393,9 +405,9 @@ void TbsSkinCheckRadioBox::ComposeLook(const OffscreenBitmap& surface, const TRe
               CheckImagePlace.Top + CheckImagePlace.Height() / 2 -
                   ChooseGlyph(Look, Enabled(), hover_, state_, checked_).Source.Height() / 2);
     const HDC dc = surface.DC();
-    SelectedObject font(dc, fonts_.Get(CaptionFont()));
+    surface.UseFont(CaptionFont());
     SetTextColor(dc, ColorOf(!Enabled() ? Look.UnEnabledFontColor : active ? Look.ActiveFontColor : Look.Font.Color));
-    DrawTextVCentered(dc, caption_, {ScaledTextArea.Left, ScaledTextArea.Top, ScaledTextArea.Right, ScaledTextArea.Bottom});
+    DrawTextVCentered(dc, wideCaption_, {ScaledTextArea.Left, ScaledTextArea.Top, ScaledTextArea.Right, ScaledTextArea.Bottom});
 }
 
 void TbsSkinCheckRadioBox::DrawFramedSkinned(const OffscreenBitmap& surface)
@@ -425,10 +437,10 @@ void TbsSkinCheckRadioBox::DrawDefaultImage(const OffscreenBitmap& surface)
     FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
     if (FocusedBox() || hover_) FrameRect(dc, &all, GetSysColorBrush(COLOR_BTNSHADOW));
     DrawUnskinnedBox(dc);
-    SelectedObject font(dc, fonts_.Get(CaptionFont()));
+    surface.UseFont(CaptionFont());
     SetTextColor(dc, Enabled() ? DefaultFont().Color : GetSysColor(COLOR_BTNSHADOW));
     DrawUnskinnedMark(dc);
-    DrawTextVCentered(dc, caption_, {19, 0, Width(), Height()});
+    DrawTextVCentered(dc, wideCaption_, {19, 0, Width(), Height()});
 }
 
 void TbsSkinCheckRadioBox::DrawSkinImage(const OffscreenBitmap& surface)

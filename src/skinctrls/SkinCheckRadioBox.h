@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "framework/Font.h"
@@ -88,6 +89,9 @@ private:
     void HoverUpdate();
     void EnabledChanged();
     FontSpec CaptionFont() const;
+    // The caption measured on one line from (0, 0) in font, selected into dc; measured
+    // again only when the caption or the font changes.
+    RECT CaptionExtent(HDC dc, const FontSpec& font);
     // The glyph of the table for the current state, drawn keyed at (x, y).
     void DrawGlyph(const OffscreenBitmap& surface, int x, int y) const;
     void DrawFlat(const OffscreenBitmap& surface, bool skinned);
@@ -98,10 +102,12 @@ private:
     void DrawUnskinnedMark(HDC dc);
 
     std::string caption_;
+    std::wstring wideCaption_; // as GDI draws it
+    std::optional<RECT> captionExtent_;
+    FontSpec captionExtentFont_;
     bool checked_ = false, flat_ = true, radio_ = false, canFocused_ = true, wordWrap_ = false;
     TCheckBoxState state_ = cbUnchecked;
     bool hover_ = false, clicksDisabled_ = false;
     TbsPngImageList* images_ = nullptr;
     int imageIndex_ = 0;
-    FontCache fonts_;
 };

@@ -60,7 +60,8 @@ exe[damaged-first]=$damaged exe[damaged-upgrade]=$damaged
 
 # Room for the staged library and archive and the player, with 100 KB to spare: the
 # disk fills while the uninstaller is written, whatever the sizes of this build.
-library_bytes=$(wrestool -x --raw --type=10 --name=F7Z "$setup" | wc -c)
+library_bytes=$(wrestool -x --raw --type=10 --name=F7Z "$setup" |
+  python3 -c 'import sys, zlib; print(len(zlib.decompress(sys.stdin.buffer.read())))')
 player_bytes=$(7z l -slt -p'qwrtnxb$$' "$archive" | awk '/^Path = Tavio.exe/{f=1} f && /^Size = /{print $3; exit}')
 room=$(( (library_bytes + $(stat -c %s "$archive") + player_bytes) / 1024 + 100 ))k
 mkdir -p "$(folder_of "${prefix[full]}")"

@@ -138,6 +138,9 @@ TEST(SystemErrorText, IsTheSystemsSentenceWithoutLineBreak)
     EXPECT_EQ(FailureText("Tavio.exe", SystemException("ignored", ERROR_DISK_FULL)),
               "Tavio.exe: " + SystemErrorText(ERROR_DISK_FULL) + ".");
     EXPECT_EQ(FailureText("Tavio.exe", Exception("data error")), "Tavio.exe: data error.");
+    // Codes the system has no sentence for: decimal, or as an HRESULT in hex.
+    EXPECT_EQ(SystemErrorText(0xE0A1B2C3), "System error 0xE0A1B2C3");
+    EXPECT_EQ(SystemErrorText(0x0000FFF0), "System error 65520");
 }
 
 TEST(RawResource, MissingResourceRaises)

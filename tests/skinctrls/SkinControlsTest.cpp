@@ -314,6 +314,23 @@ TEST(CheckRadioBox, GlyphsCaptionsAndMarksLandOnTheirPixels)
     for (int y = 110; y < 135; ++y)
         for (int x = 10 + 20; x < 160; ++x) clean &= shot.Pixel(x, y) == 0xFAF7F5;
     EXPECT_TRUE(clean);
+
+    // The focus frame follows a caption that changes after a paint: its top row, every
+    // second pixel along the caption, is the row with the most dark pixels.
+    auto longestRow = [&] {
+        const TbsPngImage now = Shown(page.Handle());
+        int longest = 0;
+        for (int y = 110; y < 135; ++y) {
+            int dark = 0;
+            for (int x = 10 + 20; x < 160; ++x) dark += Dark(now.Pixel(x, y));
+            longest = std::max(longest, dark);
+        }
+        return longest;
+    };
+    bare->SetCaption("W");
+    const int shortFrame = longestRow();
+    bare->SetCaption("WWWWWWWW");
+    EXPECT_GT(longestRow(), 3 * shortFrame);
 }
 
 TEST(CheckRadioBox, HoverMorphRunsOnlyWhereItShowsAndEndsOnTheHotLook)
