@@ -42,6 +42,15 @@ public:
 
 protected:
     virtual void Notification(TComponent& removed) { (void)removed; }
+    // Points one of this component's references at `other` (or at nothing), moving the
+    // link that clears the reference when the component it names goes.
+    template <typename Referenced>
+    void Relink(Referenced*& reference, Referenced* other)
+    {
+        if (reference) RemoveFreeNotification(*reference);
+        reference = other;
+        if (other) FreeNotification(*other);
+    }
 
 private:
     std::vector<TComponent*> linked_;

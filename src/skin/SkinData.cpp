@@ -46,22 +46,19 @@ void TbsSkinData::SetSkinnableForm(bool value)
 
 void TbsSkinData::SetCompressedStoredSkin(TbsCompressedStoredSkin* skin)
 {
-    storedSkin_ = skin;
-    if (skin) FreeNotification(*skin);
+    Relink(storedSkin_, skin);
     if (!IsDesigning() && skin) LoadCompressedStoredSkin(*skin);
 }
 
 void TbsSkinData::SetResourceStrData(TbsResourceStrData* data)
 {
-    resourceStrData_ = data;
-    if (data) FreeNotification(*data);
+    Relink(resourceStrData_, data);
     if (!IsDesigning()) BroadcastSkinMessage(SkinMessage::ResourceStringsChanged);
 }
 
 void TbsSkinData::SetSkinList(TbsCompressedSkinList* list)
 {
-    skinList_ = list;
-    if (list) FreeNotification(*list);
+    Relink(skinList_, list);
     if (!IsDesigning()) LoadListItem();
 }
 

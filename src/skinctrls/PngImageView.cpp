@@ -71,16 +71,12 @@ void TbsPngImageView::SetCenter(bool on)
 
 void TbsPngImageView::SetPngImageList(TbsPngImageList* list)
 {
-    if (list_) RemoveFreeNotification(*list_);
-    list_ = list;
-    if (list_) FreeNotification(*list_);
+    Relink(list_, list);
 }
 
 void TbsPngImageView::SetPngImageStorage(TbsPngImageStorage* storage)
 {
-    if (storage_) RemoveFreeNotification(*storage_);
-    storage_ = storage;
-    if (storage_) FreeNotification(*storage_);
+    Relink(storage_, storage);
 }
 
 void TbsPngImageView::Notification(TComponent& removed)

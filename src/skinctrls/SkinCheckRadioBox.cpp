@@ -111,9 +111,7 @@ void TbsSkinCheckRadioBox::SetWordWrap(bool on)
 
 void TbsSkinCheckRadioBox::SetImages(TbsPngImageList* images)
 {
-    if (images_) RemoveFreeNotification(*images_);
-    images_ = images;
-    if (images_) FreeNotification(*images_);
+    Relink(images_, images);
     Repaint();
 }
 

@@ -42,11 +42,8 @@ TbsSkinControl::TbsSkinControl(Page& parent) : CustomControl(parent) {}
 
 void TbsSkinControl::SetSkinData(TbsSkinData* data)
 {
-    if (skinData_) RemoveFreeNotification(*skinData_);
-    skinData_ = data;
-    if (!data) return;
-    FreeNotification(*data);
-    if (!data->Empty() && !IsDesigning()) SkinChanged();
+    Relink(skinData_, data);
+    if (data && !data->Empty() && !IsDesigning()) SkinChanged();
 }
 
 void TbsSkinControl::Notification(TComponent& removed)

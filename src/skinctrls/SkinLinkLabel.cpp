@@ -38,10 +38,8 @@ void TbsSkinLinkLabel::SetUseUnderLine(bool on)
 
 void TbsSkinLinkLabel::SetSkinData(TbsSkinData* data)
 {
-    if (skinData_) RemoveFreeNotification(*skinData_);
-    skinData_ = data;
+    Relink(skinData_, data);
     if (!data) return;
-    FreeNotification(*data);
     ReadSkinDefinition();
     Invalidate();
 }
