@@ -178,7 +178,7 @@ void T7zInArchive::SingleThreadedDecoding()
 void T7zInArchive::Extract(const UINT32* indices, UINT32 count, bool test)
 {
     failures_.clear();
-    itemActive_ = false;
+    itemActive_ = itemToFile_ = false;
     pending_ = nullptr;
     SingleThreadedDecoding();
     const HRESULT result = HandlerObject()->Extract(indices, count, test ? 1 : 0,
@@ -186,10 +186,14 @@ void T7zInArchive::Extract(const UINT32* indices, UINT32 count, bool test)
     if (pending_) std::rethrow_exception(std::exchange(pending_, nullptr));
     // A system error in the middle of an item is the item's: the disk filled up or
     // the file went away while it was written.
-    if (result != S_OK && HRESULT_FACILITY(result) == FACILITY_WIN32 && itemActive_)
-        RecordFailure(currentItem_, SystemErrorText(static_cast<unsigned long>(result)));
-    else
+    if (result != S_OK && HRESULT_FACILITY(result) == FACILITY_WIN32 && itemActive_) {
+        const std::string reason = SystemErrorText(static_cast<unsigned long>(result));
+        if (!itemToFile_) RecordFailure(currentItem_, reason);
+        else if (!writer_->Stopped()) writer_->Discard(reason); // a failed write is recorded already
+    } else {
         CheckResult(result);
+    }
+    if (writer_) failures_ = writer_->Finish();
     if (failures_.empty()) return;
     std::string message = "Could not extract " + std::to_string(failures_.size()) +
                           (failures_.size() == 1 ? " item:" : " items:");
@@ -232,11 +236,11 @@ void T7zInArchive::ExtractToFolder(std::string_view folder)
     destination_ = ToWide(folder);
     if (destination_.empty() || (destination_.back() != L'\\' && destination_.back() != L'/')) destination_ += L'\\';
     FileChanges changes;
-    changes_ = &changes;
+    ItemWriter writer(changes); // gone before the changes are undone
+    writer_ = &writer;
     OnExit restore{[this] {
         destination_.clear();
-        changes_ = nullptr;
-        temporary_.clear();
+        writer_ = nullptr;
         folder_.clear();
     }};
     Extract(nullptr, 0xFFFFFFFF, false);
@@ -299,8 +303,8 @@ HRESULT T7zInArchive::GetStream(UINT32 index, ISequentialOutStream** stream, INT
     if (!stream) return E_POINTER;
     *stream = nullptr;
     currentItem_ = index;
-    temporary_.clear();
     itemActive_ = mode == kExtract || mode == kTest;
+    itemToFile_ = false;
     if (mode != kExtract) return S_OK;
     return Contained([&] {
         if (borrowedOutput_) {
@@ -308,7 +312,7 @@ HRESULT T7zInArchive::GetStream(UINT32 index, ISequentialOutStream** stream, INT
             return S_OK;
         }
         if (itemStreamProvider_) return itemStreamProvider_(itemStreamSender_, index, stream);
-        if (destination_.empty()) return S_OK;
+        if (!writer_) return S_OK;
         if (ItemIsFolder(index)) {
             itemActive_ = false; // folders come into being as parents of files only
             return S_OK;
@@ -319,42 +323,27 @@ HRESULT T7zInArchive::GetStream(UINT32 index, ISequentialOutStream** stream, INT
 
 HRESULT T7zInArchive::OpenOutputFile(uint32_t index, ISequentialOutStream** stream)
 {
-    const std::wstring relative = ItemPath(index);
+    std::wstring relative = ItemPath(index);
     if (!IsContainedItemPath(relative)) {
         RecordFailure(index, "refused: the path leads outside the target folder");
         return S_OK;
     }
-    target_ = ToUtf8(destination_ + relative);
-    const size_t cut = target_.find_last_of("\\/:");
+    std::string target = ToUtf8(destination_ + relative);
+    const size_t cut = target.find_last_of("\\/:");
     // Items come folder by folder: a folder made or found for one serves the next.
-    if (cut != std::string::npos && target_.compare(0, cut, folder_) != 0) {
-        folder_ = target_.substr(0, cut);
-        changes_->CreateFolders(folder_);
-    }
-    try {
-        auto file = changes_->CreateTemporary(target_, temporary_);
-        *stream = NewAdapterFace<IOutStream>(new T7zStream(std::move(file)));
-    } catch (const Exception& error) {
-        temporary_.clear();
-        RecordFailure(index, FailureReason(error));
-    }
+    std::string folder;
+    if (cut != std::string::npos && target.compare(0, cut, folder_) != 0) folder = folder_ = target.substr(0, cut);
+    writer_->Begin(std::move(relative), std::move(target), std::move(folder));
+    itemToFile_ = true;
+    *stream = NewAdapterFace<IOutStream>(new T7zStream(*writer_));
     return S_OK;
-}
-
-// The library has let go of the item's stream and found its data whole.
-void T7zInArchive::CommitOutputFile()
-{
-    try {
-        changes_->Commit(temporary_, target_);
-    } catch (const Exception& error) {
-        RecordFailure(currentItem_, FailureReason(error));
-    }
-    temporary_.clear();
 }
 
 void T7zInArchive::RecordFailure(uint32_t index, std::string reason)
 {
-    failures_.push_back({ItemPath(index), std::move(reason)});
+    // While the writer works, it keeps the failures, so they stay in item order.
+    if (writer_) writer_->AddFailure(ItemPath(index), std::move(reason));
+    else failures_.push_back({ItemPath(index), std::move(reason)});
     itemActive_ = false; // one entry per item
 }
 
@@ -363,9 +352,14 @@ HRESULT T7zInArchive::PrepareOperation(INT32) { return S_OK; }
 HRESULT T7zInArchive::SetOperationResult(INT32 result)
 {
     return Contained([&] {
-        if (itemActive_ && result != kOK) RecordFailure(currentItem_, ResultReason(result));
-        else if (itemActive_ && !temporary_.empty()) CommitOutputFile();
-        itemActive_ = false;
+        if (itemActive_ && itemToFile_) {
+            // The library has let go of the item's stream: whole, it takes its name.
+            if (result == kOK) writer_->Complete();
+            else writer_->Discard(ResultReason(result));
+        } else if (itemActive_ && result != kOK) {
+            RecordFailure(currentItem_, ResultReason(result));
+        }
+        itemActive_ = itemToFile_ = false;
         return S_OK;
     });
 }

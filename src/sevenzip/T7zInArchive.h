@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/FileChanges.h"
 #include "sevenzip/I7zReader.h"
+#include "sevenzip/ItemWriter.h"
 #include "sevenzip/PropertyValue.h"
 #include "sevenzip/T7zPlugin.h"
 
@@ -74,13 +74,7 @@ private:
     void SingleThreadedDecoding();
     void RecordFailure(uint32_t index, std::string reason);
     HRESULT OpenOutputFile(uint32_t index, sevenzip::ISequentialOutStream** stream);
-    void CommitOutputFile();
     HRESULT ReportProgress(BOOL isTotal, UINT64 value);
-
-    struct Failure {
-        std::wstring Path;
-        std::string Reason;
-    };
 
     ComPtr<sevenzip::IInArchive> handler_;
     PasswordProvider passwordProvider_ = nullptr;
@@ -93,15 +87,16 @@ private:
     std::wstring password_;
     ItemStreamProvider itemStreamProvider_ = nullptr;
     void* itemStreamSender_ = nullptr;
-    std::wstring destination_; // set only while ExtractToFolder runs; ends in "\"
-    // While ExtractToFolder runs: what it changed, and the file the current item is
-    // written to until it proves whole and takes its real name.
-    FileChanges* changes_ = nullptr;
-    std::string temporary_, target_, folder_;
+    // Set only while ExtractToFolder runs: the folder, ending in "\"; the last folder
+    // an item went to; who writes the items.
+    std::wstring destination_;
+    std::string folder_;
+    ItemWriter* writer_ = nullptr;
     // Per extraction: the item the handler works on, and what went wrong.
     uint32_t currentItem_ = 0;
     bool itemActive_ = false;
-    std::vector<Failure> failures_;
+    bool itemToFile_ = false; // its data goes through the writer
+    std::vector<ItemFailure> failures_;
     // An exception raised inside a callback, carried past the library to the caller.
     std::exception_ptr pending_;
 };

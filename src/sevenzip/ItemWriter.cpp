@@ -1,0 +1,178 @@
+#include "sevenzip/ItemWriter.h"
+
+#include <utility>
+
+#include "framework/Exception.h"
+#include "framework/FileStream.h"
+#include "framework/SystemError.h"
+
+namespace {
+// Enough to keep the writing thread busy while the library decodes, little enough
+// not to show in the extraction's memory.
+constexpr size_t MostQueuedBytes = 4 << 20;
+} // namespace
+
+ItemWriter::ItemWriter(FileChanges& changes) : changes_(changes), thread_([this] { Run(); }) {}
+
+ItemWriter::~ItemWriter()
+{
+    {
+        std::lock_guard lock(mutex_);
+        abandoned_ = true;
+    }
+    ready_.notify_one();
+    if (thread_.joinable()) thread_.join();
+}
+
+void ItemWriter::Queue(Task task)
+{
+    {
+        std::lock_guard lock(mutex_);
+        tasks_.push_back(std::move(task));
+    }
+    ready_.notify_one();
+}
+
+bool ItemWriter::Stopped()
+{
+    std::lock_guard lock(mutex_);
+    return stop_ != nullptr;
+}
+
+void ItemWriter::Begin(std::wstring item, std::string target, std::string folder)
+{
+    Queue({Kind::Begin, std::move(item), std::move(target), std::move(folder), {}});
+}
+
+void ItemWriter::Complete() { Queue({Kind::Complete, {}, {}, {}, {}}); }
+
+void ItemWriter::Discard(std::string reason) { Queue({Kind::Discard, {}, std::move(reason), {}, {}}); }
+
+void ItemWriter::AddFailure(std::wstring item, std::string reason)
+{
+    Queue({Kind::Failure, std::move(item), std::move(reason), {}, {}});
+}
+
+size_t ItemWriter::Write(const void* data, size_t size)
+{
+    std::vector<std::byte> bytes;
+    {
+        std::unique_lock lock(mutex_);
+        room_.wait(lock, [&] { return stop_ || queuedBytes_ == 0 || queuedBytes_ + size <= MostQueuedBytes; });
+        if (stop_) std::rethrow_exception(stop_);
+        if (!spare_.empty()) {
+            bytes = std::move(spare_.back());
+            spare_.pop_back();
+        }
+        queuedBytes_ += size;
+    }
+    const auto* first = static_cast<const std::byte*>(data);
+    bytes.assign(first, first + size);
+    Queue({Kind::Data, {}, {}, {}, std::move(bytes)});
+    return size;
+}
+
+std::vector<ItemFailure> ItemWriter::Finish()
+{
+    {
+        std::lock_guard lock(mutex_);
+        finishing_ = true;
+    }
+    ready_.notify_one();
+    thread_.join();
+    if (unexpected_) std::rethrow_exception(unexpected_);
+    return std::move(failures_);
+}
+
+void ItemWriter::Run()
+{
+    for (;;) {
+        Task task;
+        {
+            std::unique_lock lock(mutex_);
+            ready_.wait(lock, [&] { return abandoned_ || finishing_ || !tasks_.empty(); });
+            if (abandoned_ || tasks_.empty()) break;
+            task = std::move(tasks_.front());
+            tasks_.pop_front();
+        }
+        try {
+            Do(task);
+        } catch (...) {
+            // Not an item's failure: the caller gets it once the writer finishes.
+            std::lock_guard lock(mutex_);
+            if (!unexpected_) unexpected_ = std::current_exception();
+            if (!stop_) stop_ = unexpected_;
+            room_.notify_one();
+        }
+        if (task.What == Kind::Data) {
+            std::lock_guard lock(mutex_);
+            queuedBytes_ -= task.Bytes.size();
+            spare_.push_back(std::move(task.Bytes));
+            room_.notify_one();
+        }
+    }
+    file_.reset();
+}
+
+void ItemWriter::Do(Task& task)
+{
+    switch (task.What) {
+    case Kind::Begin:
+        file_.reset();
+        item_ = std::move(task.Item);
+        target_ = std::move(task.Text);
+        temporary_.clear();
+        itemFailed_ = false;
+        try {
+            if (!task.Folder.empty()) changes_.CreateFolders(task.Folder);
+            file_ = changes_.CreateTemporary(target_, temporary_);
+        } catch (const Exception& error) {
+            temporary_.clear();
+            Record(item_, FailureReason(error));
+            itemFailed_ = true;
+        }
+        break;
+    case Kind::Data:
+        if (!file_ || itemFailed_) break;
+        try {
+            file_->WriteBuffer(task.Bytes.data(), task.Bytes.size());
+        } catch (const std::exception& error) {
+            file_.reset();
+            itemFailed_ = true;
+            // A system error is the item's: the disk filled up or the file went away.
+            if (const auto* system = dynamic_cast<const SystemException*>(&error))
+                Record(item_, SystemErrorText(system->Code()));
+            std::lock_guard lock(mutex_);
+            stop_ = std::current_exception();
+            room_.notify_one();
+        }
+        break;
+    case Kind::Complete:
+        file_.reset();
+        if (itemFailed_ || temporary_.empty()) break;
+        try {
+            changes_.Commit(temporary_, target_);
+        } catch (const Exception& error) {
+            Record(item_, FailureReason(error));
+        }
+        temporary_.clear();
+        itemFailed_ = true; // one verdict per item
+        break;
+    case Kind::Discard:
+        file_.reset();
+        if (!itemFailed_) Record(item_, std::move(task.Text));
+        itemFailed_ = true;
+        break;
+    case Kind::Failure:
+        Record(std::move(task.Item), std::move(task.Text));
+        break;
+    }
+}
+
+void ItemWriter::Record(std::wstring item, std::string reason) { failures_.push_back({std::move(item), std::move(reason)}); }
+
+size_t ItemWriter::Read(void*, size_t) { throw Exception("The item is written, not read"); }
+
+int64_t ItemWriter::Seek(int64_t, uint32_t) { throw Exception("The item is written in one pass"); }
+
+void ItemWriter::SetSize(int64_t) { throw Exception("The item is written in one pass"); }
