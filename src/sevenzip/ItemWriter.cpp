@@ -12,30 +12,43 @@ namespace {
 constexpr size_t MostQueuedBytes = 4 << 20;
 } // namespace
 
-ItemWriter::ItemWriter(FileChanges& changes) : changes_(changes), thread_([this] { Run(); }) {}
+ItemWriter::ItemWriter(FileChanges& changes)
+    : changes_(changes), thread_(CreateThread(nullptr, 0, Thread, this, 0, nullptr))
+{
+    if (!thread_) {
+        const DWORD error = GetLastError();
+        throw SystemException(SystemErrorText(error), error);
+    }
+}
 
 ItemWriter::~ItemWriter()
 {
     {
-        std::lock_guard lock(mutex_);
+        Locked locked(lock_);
         abandoned_ = true;
     }
-    ready_.notify_one();
-    if (thread_.joinable()) thread_.join();
+    WakeConditionVariable(&ready_);
+    Join();
+}
+
+void ItemWriter::Join()
+{
+    if (thread_) WaitForSingleObject(thread_.Get(), INFINITE);
+    thread_.Reset();
 }
 
 void ItemWriter::Queue(Task task)
 {
     {
-        std::lock_guard lock(mutex_);
+        Locked locked(lock_);
         tasks_.push_back(std::move(task));
     }
-    ready_.notify_one();
+    WakeConditionVariable(&ready_);
 }
 
 bool ItemWriter::Stopped()
 {
-    std::lock_guard lock(mutex_);
+    Locked locked(lock_);
     return stop_ != nullptr;
 }
 
@@ -57,8 +70,8 @@ size_t ItemWriter::Write(const void* data, size_t size)
 {
     std::vector<std::byte> bytes;
     {
-        std::unique_lock lock(mutex_);
-        room_.wait(lock, [&] { return stop_ || queuedBytes_ == 0 || queuedBytes_ + size <= MostQueuedBytes; });
+        Locked locked(lock_);
+        locked.Wait(room_, [&] { return stop_ || queuedBytes_ == 0 || queuedBytes_ + size <= MostQueuedBytes; });
         if (stop_) std::rethrow_exception(stop_);
         if (!spare_.empty()) {
             bytes = std::move(spare_.back());
@@ -75,13 +88,19 @@ size_t ItemWriter::Write(const void* data, size_t size)
 std::vector<ItemFailure> ItemWriter::Finish()
 {
     {
-        std::lock_guard lock(mutex_);
+        Locked locked(lock_);
         finishing_ = true;
     }
-    ready_.notify_one();
-    thread_.join();
+    WakeConditionVariable(&ready_);
+    Join();
     if (unexpected_) std::rethrow_exception(unexpected_);
     return std::move(failures_);
+}
+
+DWORD WINAPI ItemWriter::Thread(void* writer)
+{
+    static_cast<ItemWriter*>(writer)->Run();
+    return 0;
 }
 
 void ItemWriter::Run()
@@ -89,8 +108,8 @@ void ItemWriter::Run()
     for (;;) {
         Task task;
         {
-            std::unique_lock lock(mutex_);
-            ready_.wait(lock, [&] { return abandoned_ || finishing_ || !tasks_.empty(); });
+            Locked locked(lock_);
+            locked.Wait(ready_, [&] { return abandoned_ || finishing_ || !tasks_.empty(); });
             if (abandoned_ || tasks_.empty()) break;
             task = std::move(tasks_.front());
             tasks_.pop_front();
@@ -99,16 +118,16 @@ void ItemWriter::Run()
             Do(task);
         } catch (...) {
             // Not an item's failure: the caller gets it once the writer finishes.
-            std::lock_guard lock(mutex_);
+            Locked locked(lock_);
             if (!unexpected_) unexpected_ = std::current_exception();
             if (!stop_) stop_ = unexpected_;
-            room_.notify_one();
+            WakeConditionVariable(&room_);
         }
         if (task.What == Kind::Data) {
-            std::lock_guard lock(mutex_);
+            Locked locked(lock_);
             queuedBytes_ -= task.Bytes.size();
             spare_.push_back(std::move(task.Bytes));
-            room_.notify_one();
+            WakeConditionVariable(&room_);
         }
     }
     file_.reset();
@@ -142,9 +161,9 @@ void ItemWriter::Do(Task& task)
             // A system error is the item's: the disk filled up or the file went away.
             if (const auto* system = dynamic_cast<const SystemException*>(&error))
                 Record(item_, SystemErrorText(system->Code()));
-            std::lock_guard lock(mutex_);
+            Locked locked(lock_);
             stop_ = std::current_exception();
-            room_.notify_one();
+            WakeConditionVariable(&room_);
         }
         break;
     case Kind::Complete:

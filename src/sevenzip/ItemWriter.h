@@ -1,15 +1,13 @@
 #pragma once
-#include <condition_variable>
 #include <cstddef>
 #include <deque>
 #include <exception>
 #include <memory>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "framework/FileChanges.h"
+#include "framework/Handles.h"
 #include "framework/Stream.h"
 
 struct ItemFailure {
@@ -64,14 +62,34 @@ private:
         std::vector<std::byte> Bytes;
     };
 
+    // The lock around everything both threads touch.
+    class Locked {
+    public:
+        explicit Locked(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockExclusive(&lock_); }
+        ~Locked() { ReleaseSRWLockExclusive(&lock_); }
+        Locked(const Locked&) = delete;
+        Locked& operator=(const Locked&) = delete;
+        // Releases the lock until woken, as often as it takes for done() to hold.
+        template <typename Done>
+        void Wait(CONDITION_VARIABLE& condition, Done done)
+        {
+            while (!done()) SleepConditionVariableSRW(&condition, &lock_, INFINITE, 0);
+        }
+
+    private:
+        SRWLOCK& lock_;
+    };
+
     void Queue(Task task);
+    static DWORD WINAPI Thread(void* writer);
     void Run();
+    void Join();
     void Do(Task& task);
     void Record(std::wstring item, std::string reason);
 
     FileChanges& changes_;
-    std::mutex mutex_;
-    std::condition_variable ready_, room_;
+    SRWLOCK lock_ = SRWLOCK_INIT;
+    CONDITION_VARIABLE ready_ = CONDITION_VARIABLE_INIT, room_ = CONDITION_VARIABLE_INIT;
     std::deque<Task> tasks_;
     std::vector<std::vector<std::byte>> spare_; // data buffers, reused
     size_t queuedBytes_ = 0;
@@ -86,5 +104,5 @@ private:
     std::vector<ItemFailure> failures_;
     std::exception_ptr unexpected_;
 
-    std::thread thread_; // last: it starts once everything above exists
+    KernelHandle thread_; // last: it starts once everything above exists
 };
