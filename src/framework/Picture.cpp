@@ -6,36 +6,67 @@
 
 Picture::Picture(Page& parent) : GraphicControl(parent) {}
 
+const TbsPngImage& Picture::Source::Decoded()
+{
+    if (!Image) {
+        const std::vector<std::byte> file = std::move(File);
+        Image.emplace(); // what stays should the rows prove damaged
+        Image = TbsPngImage::FromPng(file);
+    }
+    return *Image;
+}
+
+const TPngBitmap& Picture::Source::Drawable()
+{
+    if (!Bitmap) {
+        const TbsPngImage& image = Decoded();
+        Bitmap = std::make_unique<TPngBitmap>(image);
+    }
+    return *Bitmap;
+}
+
+const TbsPngImage& Picture::Image() const
+{
+    static const TbsPngImage none;
+    return source_ ? source_->Decoded() : none;
+}
+
 void Picture::SetImage(TbsPngImage image)
 {
-    image_ = std::move(image);
-    bitmap_ = std::make_shared<const TPngBitmap>(image_);
-    Invalidate();
-    if (IncrementalDisplay) UpdateWindow(Parent().Handle());
+    source_ = std::make_shared<Source>();
+    source_->Image = std::move(image);
+    Changed();
 }
 
 void Picture::CopyPictureFrom(const Picture& other)
 {
-    image_ = other.image_;
-    bitmap_ = other.bitmap_;
+    source_ = other.source_;
+    Changed();
+}
+
+void Picture::Changed()
+{
     Invalidate();
     if (IncrementalDisplay) UpdateWindow(Parent().Handle());
 }
 
 void Picture::Paint(HDC dc)
 {
-    if (bitmap_) bitmap_->Draw(dc, 0, 0);
+    if (source_) source_->Drawable().Draw(dc, 0, 0);
 }
 
 bool Picture::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
     if (property.Name == "Picture") {
-        const std::vector<std::byte> file = loader.File(property);
+        std::vector<std::byte> file = loader.File(property);
         try {
-            SetImage(TbsPngImage::FromPng(file));
+            TbsPngImage::CheckHeader(file);
         } catch (const Exception& error) {
             loader.Fail(property, error.Message());
         }
+        source_ = std::make_shared<Source>();
+        source_->File = std::move(file);
+        Changed();
     } else if (property.Name == "PictureFrom") {
         loader.Later([this, &property, &loader] {
             auto* picture = dynamic_cast<Picture*>(&loader.Component(property));

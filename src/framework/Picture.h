@@ -1,5 +1,8 @@
 #pragma once
+#include <cstddef>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "framework/GraphicControl.h"
 #include "framework/PngBitmap.h"
@@ -11,7 +14,8 @@ class Picture : public GraphicControl {
 public:
     explicit Picture(Page& parent);
 
-    const TbsPngImage& Image() const { return image_; }
+    // Decodes the picture the first time it is drawn or read.
+    const TbsPngImage& Image() const;
     void SetImage(TbsPngImage image);
     void CopyPictureFrom(const Picture& other);
     // Repaint as soon as the picture changes rather than with the next paint.
@@ -23,6 +27,19 @@ public:
     bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 
 private:
-    TbsPngImage image_;
-    std::shared_ptr<const TPngBitmap> bitmap_; // shared by copies of the same picture
+    void Changed();
+
+    // The picture as the page carries it, decoded when first drawn or read: an
+    // unattended install never draws, and decoding was most of what building its
+    // pages cost. Shared by copies of the same picture.
+    struct Source {
+        std::vector<std::byte> File; // until decoded
+        std::optional<TbsPngImage> Image;
+        std::unique_ptr<TPngBitmap> Bitmap;
+
+        // Rows that prove damaged raise once; the picture is empty from then on.
+        const TbsPngImage& Decoded();
+        const TPngBitmap& Drawable();
+    };
+    std::shared_ptr<Source> source_;
 };

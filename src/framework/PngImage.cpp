@@ -85,9 +85,9 @@ TbsPngImage::TbsPngImage(int width, int height, ColorType type) : width_(width),
     if (type == Palette) palette_ = {0, 0, 0};
 }
 
-// Reads header, palette, transparency and rows into the job and the picture; errors
-// jump back into FromPng.
-void TbsPngImage::ReadInto(void* context, TbsPngImage& image)
+// Reads header, palette, transparency and, when asked, rows into the job and the
+// picture; errors jump back into Read.
+void TbsPngImage::ReadInto(void* context, TbsPngImage& image, bool rows)
 {
     auto& job = *static_cast<ReadJob*>(context);
     png_structp png = job.png;
@@ -104,6 +104,7 @@ void TbsPngImage::ReadInto(void* context, TbsPngImage& image)
     const uint64_t pixelBytes = uint64_t{png_get_channels(png, info)} * png_get_bit_depth(png, info) *
                                 static_cast<uint64_t>(image.width_) * static_cast<uint64_t>(image.height_) / 8;
     if (pixelBytes / MaxDeflateRatio > job.imageData) png_error(png, "more pixels than image data");
+    if (!rows) return;
     image.type_ = static_cast<ColorType>(type);
     if (type == PNG_COLOR_TYPE_PALETTE) {
         png_colorp colors = nullptr;
@@ -144,10 +145,10 @@ void TbsPngImage::ReadInto(void* context, TbsPngImage& image)
     const int stride = image.Channels() + (image.HasAlpha() ? 1 : 0);
     if (rowBytes != static_cast<size_t>(image.width_) * stride) png_error(png, "unexpected row size");
     // Rows without alpha are already in the picture's own layout: decode straight into it.
-    std::vector<uint8_t>& rows = image.HasAlpha() ? job.raw : image.samples_;
-    rows.resize(rowBytes * image.height_);
+    std::vector<uint8_t>& decoded = image.HasAlpha() ? job.raw : image.samples_;
+    decoded.resize(rowBytes * image.height_);
     job.rows.resize(image.height_);
-    for (int y = 0; y < image.height_; ++y) job.rows[y] = rows.data() + y * rowBytes;
+    for (int y = 0; y < image.height_; ++y) job.rows[y] = decoded.data() + y * rowBytes;
     png_read_image(png, job.rows.data());
     png_read_end(png, nullptr);
     if (image.HasAlpha()) image.SplitAlpha(job.raw.data());
@@ -170,7 +171,11 @@ void TbsPngImage::SplitAlpha(const uint8_t* in)
     }
 }
 
-TbsPngImage TbsPngImage::FromPng(std::span<const std::byte> file)
+TbsPngImage TbsPngImage::FromPng(std::span<const std::byte> file) { return Read(file, true); }
+
+void TbsPngImage::CheckHeader(std::span<const std::byte> file) { Read(file, false); }
+
+TbsPngImage TbsPngImage::Read(std::span<const std::byte> file, bool rows)
 {
     if (file.size() < 8 || png_sig_cmp(reinterpret_cast<png_const_bytep>(file.data()), 0, 8) != 0)
         throw Exception("Invalid PNG image: no PNG signature");
@@ -182,7 +187,7 @@ TbsPngImage TbsPngImage::FromPng(std::span<const std::byte> file)
     job->imageData = ImageDataSize(file);
     auto image = std::make_unique<TbsPngImage>();
     if (setjmp(png_jmpbuf(job->png))) throw Exception("Invalid PNG image: " + job->error);
-    ReadInto(job.get(), *image);
+    ReadInto(job.get(), *image, rows);
     return std::move(*image);
 }
 

@@ -20,6 +20,9 @@ public:
     // PNG file bytes in and out. Raises Exception "Invalid PNG image: ..." for bytes
     // that are not a PNG or a picture beyond 16384 pixels a side.
     static TbsPngImage FromPng(std::span<const std::byte> file);
+    // Raises as FromPng does for the file's signature, chunks and header, without
+    // decoding a row: the rows may still prove damaged.
+    static void CheckHeader(std::span<const std::byte> file);
     std::vector<std::byte> ToPng() const;
     // An RGB picture with the bitmap's colours.
     static TbsPngImage FromDib(const TDib& dib);
@@ -59,7 +62,8 @@ public:
     void CopyBgraTo(uint8_t* out) const;
 
 private:
-    static void ReadInto(void* job, TbsPngImage& image);
+    static TbsPngImage Read(std::span<const std::byte> file, bool rows);
+    static void ReadInto(void* job, TbsPngImage& image, bool rows);
     void WriteFrom(void* job) const;
     void SplitAlpha(const uint8_t* interleaved);
     int Channels() const { return type_ == RGB || type_ == RGBAlpha ? 3 : 1; }

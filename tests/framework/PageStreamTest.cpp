@@ -8,6 +8,7 @@
 #include "framework/Exception.h"
 #include "framework/Label.h"
 #include "framework/PageLoader.h"
+#include "framework/PngImage.h"
 #include "framework/Picture.h"
 #include "framework/ProgressBar.h"
 #include "framework/PushButton.h"
@@ -119,4 +120,20 @@ TEST(PageStream, MistakesAreNamedWithPageLineAndWord)
               "bad.page, line 3, '\"open': the string is not closed");
     EXPECT_EQ(LoadError("page P {\n  Label A {\n"), "bad.page, line 2, 'P': the page is not closed with '}'");
     EXPECT_EQ(LoadError("Page P {\n}\n"), "bad.page, line 1, 'Page': a definition starts with 'page NAME {'");
+}
+
+// Pictures are decoded when first drawn: the header is checked as the page loads, and
+// rows that prove damaged later raise once, not at every paint.
+TEST(PageStream, PictureRowsDamagedAfterLoadingFailOnceThenDrawNothing)
+{
+    ApplicationSession session;
+    TbsPngImage image(40, 30, TbsPngImage::RGB);
+    std::vector<std::byte> file = image.ToPng();
+    file[file.size() - 20] ^= std::byte{0xFF}; // inside the image data: its CRC fails
+    InlinePage& page = Application::Instance().CreatePage<InlinePage>();
+    const PageDefinition definition = ParsePageDefinition("page P {\n  Picture A {\n    Picture <a.png>\n  }\n}\n", "p");
+    PageLoader(page, definition, StandardComponents(), [&](std::string_view) { return file; }).Load();
+    const Picture& picture = *dynamic_cast<Picture*>(page.FindComponent("A"));
+    EXPECT_THROW(picture.Image(), Exception);
+    EXPECT_TRUE(picture.Image().Empty());
 }
