@@ -20,6 +20,7 @@ const TPngBitmap& Picture::Source::Drawable()
 {
     if (!Bitmap) {
         const TbsPngImage& image = Decoded();
+        Bitmap = std::make_unique<TPngBitmap>(); // what stays should the system refuse the bitmap
         Bitmap = std::make_unique<TPngBitmap>(image);
     }
     return *Bitmap;

@@ -77,11 +77,15 @@ size_t ItemWriter::Write(const void* data, size_t size)
             bytes = std::move(spare_.back());
             spare_.pop_back();
         }
-        queuedBytes_ += size;
     }
     const auto* first = static_cast<const std::byte*>(data);
     bytes.assign(first, first + size);
-    Queue({Kind::Data, {}, {}, {}, std::move(bytes)});
+    {
+        Locked locked(lock_);
+        tasks_.push_back({Kind::Data, {}, {}, {}, std::move(bytes)});
+        queuedBytes_ += size;
+    }
+    WakeConditionVariable(&ready_);
     return size;
 }
 
@@ -107,15 +111,19 @@ void ItemWriter::Run()
 {
     for (;;) {
         Task task;
+        bool stopped = false;
         {
             Locked locked(lock_);
             locked.Wait(ready_, [&] { return abandoned_ || finishing_ || !tasks_.empty(); });
             if (abandoned_ || tasks_.empty()) break;
             task = std::move(tasks_.front());
             tasks_.pop_front();
+            stopped = stop_ != nullptr;
         }
         try {
-            Do(task);
+            // After a failed write the library stops there: what it had queued beyond
+            // is neither done nor reported.
+            if (!stopped) Do(task);
         } catch (...) {
             // Not an item's failure: the caller gets it once the writer finishes.
             Locked locked(lock_);
@@ -126,7 +134,11 @@ void ItemWriter::Run()
         if (task.What == Kind::Data) {
             Locked locked(lock_);
             queuedBytes_ -= task.Bytes.size();
-            spare_.push_back(std::move(task.Bytes));
+            try {
+                spare_.push_back(std::move(task.Bytes));
+            } catch (...) {
+                // One buffer fewer to reuse.
+            }
             WakeConditionVariable(&room_);
         }
     }
@@ -156,11 +168,11 @@ void ItemWriter::Do(Task& task)
         try {
             file_->WriteBuffer(task.Bytes.data(), task.Bytes.size());
         } catch (const std::exception& error) {
+            // The item's failure, whatever the extraction then reports: the disk
+            // filled up or the file went away.
             file_.reset();
             itemFailed_ = true;
-            // A system error is the item's: the disk filled up or the file went away.
-            if (const auto* system = dynamic_cast<const SystemException*>(&error))
-                Record(item_, SystemErrorText(system->Code()));
+            Record(item_, FailureReason(error));
             Locked locked(lock_);
             stop_ = std::current_exception();
             WakeConditionVariable(&room_);

@@ -186,14 +186,16 @@ void T7zInArchive::Extract(const UINT32* indices, UINT32 count, bool test)
     if (pending_) std::rethrow_exception(std::exchange(pending_, nullptr));
     // A system error in the middle of an item is the item's: the disk filled up or
     // the file went away while it was written.
-    if (result != S_OK && HRESULT_FACILITY(result) == FACILITY_WIN32 && itemActive_) {
+    const bool itemsFailure = result != S_OK && HRESULT_FACILITY(result) == FACILITY_WIN32 && itemActive_;
+    if (itemsFailure) {
         const std::string reason = SystemErrorText(static_cast<unsigned long>(result));
         if (!itemToFile_) RecordFailure(currentItem_, reason);
         else if (!writer_->Stopped()) writer_->Discard(reason); // a failed write is recorded already
-    } else {
-        CheckResult(result);
     }
+    // What the writing thread met beyond the items' failures comes first, as it would
+    // have from a callback.
     if (writer_) failures_ = writer_->Finish();
+    if (!itemsFailure) CheckResult(result);
     if (failures_.empty()) return;
     std::string message = "Could not extract " + std::to_string(failures_.size()) +
                           (failures_.size() == 1 ? " item:" : " items:");

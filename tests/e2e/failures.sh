@@ -103,6 +103,7 @@ unchanged() { check "$1: the folder's files as before, no Tavio.7z, no temporary
   [ "$(tree "$(folder_of "${prefix[$1]}")")" = "${before[$1]}" ]; }
 
 expect full 3 'UnInstall.exe: Disk full' # Wine's text for a full disk
+check "full: the one item that met the full disk, and none after it" said full 'Could not extract 1 item:'
 unchanged full
 expect blocked 2 'File already exists'
 unchanged blocked
