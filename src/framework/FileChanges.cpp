@@ -9,8 +9,6 @@
 
 namespace {
 
-[[noreturn]] void RaiseSystemError(DWORD error) { throw SystemException(SystemErrorText(error), error); }
-
 bool Taken(DWORD error) { return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS; }
 
 // Leftovers of an earlier run may hold the first names: the next free one is taken.

@@ -9,11 +9,6 @@
 #include "framework/WinStrings.h"
 
 namespace {
-[[noreturn]] void RaiseLastError()
-{
-    const DWORD error = GetLastError();
-    throw SystemException(SystemErrorText(error), error);
-}
 DWORD Disposition(TFileStream::Mode mode)
 {
     switch (mode) {
@@ -54,7 +49,7 @@ size_t TFileStream::Write(const void* data, size_t size)
         DWORD done = 0;
         const DWORD chunk = static_cast<DWORD>(std::min<size_t>(size - total, 0x7FFFFFFF));
         if (!WriteFile(file_.Get(), bytes + total, chunk, &done, nullptr)) RaiseLastError();
-        if (done == 0) throw SystemException(SystemErrorText(ERROR_WRITE_FAULT), ERROR_WRITE_FAULT);
+        if (done == 0) RaiseSystemError(ERROR_WRITE_FAULT);
         total += done;
     }
     return total;

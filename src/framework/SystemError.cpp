@@ -34,3 +34,7 @@ std::string FailureText(std::string_view subject, const std::exception& error)
 {
     return std::string(subject) + ": " + FailureReason(error) + ".";
 }
+
+void RaiseSystemError(unsigned long code) { throw SystemException(SystemErrorText(code), code); }
+
+void RaiseLastError() { RaiseSystemError(GetLastError()); }

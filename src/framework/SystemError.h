@@ -7,6 +7,11 @@
 // line break and full stop; a plain "System error N" where the system has none.
 std::string SystemErrorText(unsigned long code);
 
+// A SystemException with the system's text for the code, or for the calling thread's
+// last error.
+[[noreturn]] void RaiseSystemError(unsigned long code);
+[[noreturn]] void RaiseLastError();
+
 // Why it failed: the system's text when the error came from the system (a full disk,
 // a locked file), else the error's own message.
 std::string FailureReason(const std::exception& error);

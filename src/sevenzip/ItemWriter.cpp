@@ -15,10 +15,7 @@ constexpr size_t MostQueuedBytes = 4 << 20;
 ItemWriter::ItemWriter(FileChanges& changes)
     : changes_(changes), thread_(CreateThread(nullptr, 0, Thread, this, 0, nullptr))
 {
-    if (!thread_) {
-        const DWORD error = GetLastError();
-        throw SystemException(SystemErrorText(error), error);
-    }
+    if (!thread_) RaiseLastError();
 }
 
 ItemWriter::~ItemWriter()
@@ -41,7 +38,9 @@ void ItemWriter::Queue(Task task)
 {
     {
         Locked locked(lock_);
+        const size_t bytes = task.Bytes.size();
         tasks_.push_back(std::move(task));
+        queuedBytes_ += bytes;
     }
     WakeConditionVariable(&ready_);
 }
@@ -80,12 +79,7 @@ size_t ItemWriter::Write(const void* data, size_t size)
     }
     const auto* first = static_cast<const std::byte*>(data);
     bytes.assign(first, first + size);
-    {
-        Locked locked(lock_);
-        tasks_.push_back({Kind::Data, {}, {}, {}, std::move(bytes)});
-        queuedBytes_ += size;
-    }
-    WakeConditionVariable(&ready_);
+    Queue({Kind::Data, {}, {}, {}, std::move(bytes)});
     return size;
 }
 

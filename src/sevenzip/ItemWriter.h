@@ -80,6 +80,7 @@ private:
         SRWLOCK& lock_;
     };
 
+    // Counts a data task's bytes among those waiting.
     void Queue(Task task);
     static DWORD WINAPI Thread(void* writer);
     void Run();
