@@ -10,6 +10,7 @@
 #include "framework/Application.h"
 #include "framework/Resources.h"
 #include "framework/SkinLibrary.h"
+#include "framework/SystemLibrary.h"
 #include "install/Product.h"
 #include "pages/TForm1.h"
 #include "skin/CompressedStoredSkin.h"
@@ -38,6 +39,7 @@ void PaintNow(HWND window)
 
 int wmain()
 {
+    RestrictLibrarySearch();
     Application& application = Application::Instance();
     application.Initialize();
     StartSkinLibrary();

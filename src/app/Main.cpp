@@ -1,5 +1,6 @@
 #include "framework/Application.h"
 #include "framework/SkinLibrary.h"
+#include "framework/SystemLibrary.h"
 #include "framework/WinStrings.h"
 #include "install/ExitCodes.h"
 #include "install/Product.h"
@@ -8,6 +9,7 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
+    RestrictLibrarySearch(); // before anything could load a library by name
     Application& application = Application::Instance();
     try {
         application.Initialize();

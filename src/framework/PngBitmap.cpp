@@ -3,6 +3,7 @@
 #include "framework/DibSection.h"
 #include "framework/Exception.h"
 #include "framework/PngImage.h"
+#include "framework/SkinLibrary.h"
 
 TPngBitmap::TPngBitmap(const TbsPngImage& image) : width_(image.Width()), height_(image.Height())
 {
@@ -28,7 +29,9 @@ void TPngBitmap::Draw(HDC dc, int x, int y) const { Draw(dc, RECT{x, y, x + widt
 void TPngBitmap::Draw(HDC dc, const RECT& target) const
 {
     if (Empty() || target.right <= target.left || target.bottom <= target.top) return;
+    const auto alphaBlend = SkinEntries().AlphaBlend;
+    if (!alphaBlend) return; // a system without msimg32 shows the page without this picture
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, dc_.Get(), 0, 0,
+    alphaBlend(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, dc_.Get(), 0, 0,
                width_, height_, blend);
 }

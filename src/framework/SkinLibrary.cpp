@@ -2,6 +2,7 @@
 
 #include "framework/EntryPoint.h"
 #include "framework/Handles.h"
+#include "framework/SystemLibrary.h"
 
 namespace {
 
@@ -38,8 +39,9 @@ void StartSkinLibrary()
     GetVersionExW(&version);
 #pragma GCC diagnostic pop
     if (version.dwMajorVersion >= 5) {
-        s.msimg32 = ModuleHandle(LoadLibraryW(L"msimg32.dll"));
+        s.msimg32 = LoadSystemLibrary(L"msimg32.dll");
         e.TransparentBlt = BindEntry<SkinLibrary::TransparentBltProc>(s.msimg32.Get(), "TransparentBlt");
+        e.AlphaBlend = BindEntry<SkinLibrary::AlphaBlendProc>(s.msimg32.Get(), "AlphaBlend");
         e.TransparentBltAvailable = s.msimg32.Get() != nullptr;
     }
     e.IsNT = version.dwPlatformId == VER_PLATFORM_WIN32_NT;

@@ -11,6 +11,7 @@ struct SkinLibrary {
     using UpdateLayeredWindowProc = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*,
                                                   DWORD);
     using TransparentBltProc = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, UINT);
+    using AlphaBlendProc = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
 
     MonitorFromWindowProc MonitorFromWindow = nullptr;
     GetMonitorInfoAProc GetMonitorInfoA = nullptr;
@@ -18,11 +19,12 @@ struct SkinLibrary {
     SetLayeredWindowAttributesProc SetLayeredWindowAttributes = nullptr;
     UpdateLayeredWindowProc UpdateLayeredWindow = nullptr;
     TransparentBltProc TransparentBlt = nullptr;
+    AlphaBlendProc AlphaBlend = nullptr;
     bool TransparentBltAvailable = false;
     bool IsNT = false;
 };
 
-// Binds the entries (loading msimg32.dll on systems from 5.0 on); Stop frees the library
+// Binds the entries (loading msimg32.dll from the system folder on systems from 5.0 on); Stop frees the library
 // and forgets every entry. Entries() starts the library on first use.
 void StartSkinLibrary();
 void StopSkinLibrary();

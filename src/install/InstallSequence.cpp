@@ -43,6 +43,7 @@ void InstallSequence::Run()
     const std::string archive = folder + product::ArchiveFileName;
     if (!FileExists(archive)) {
         Staged.Keep(); // the folder stays as the launch left it
+        Library.Remove();
         ReportFailure(std::string("安装包有误，找不到离线文件，建议去官方网站( ") + product::HomePageUrl + " )下载安装包",
                       exitcode::Archive, MB_OK);
         application.Terminate();
@@ -61,6 +62,7 @@ void InstallSequence::Run()
     } catch (const std::exception& error) {
         // The reader has put back what it changed and let go of the archive and the
         // library: the staged files and the folders the launch made can go too.
+        Library.Remove();
         Staged.Undo();
         ReportFailure(error.what(), exitcode::Archive, MB_OK | MB_ICONERROR);
         return;
@@ -79,12 +81,18 @@ void InstallSequence::Run()
 bool InstallSequence::ExtractPayload(const std::string& archive, const std::string& folder)
 {
     if (!FileExists(archive)) return false;
-    ComPtr<I7zReader> reader = CreateArchiveReader(sevenzip::FormatId7z, folder + product::LibraryFileName);
-    reader->SetArchivePassword(PayloadPassword);
-    reader->SetProgressHandler(this, OnExtractProgress);
-    reader->OpenArchiveFile(archive);
-    if (!CreateFolderTree(folder)) return false;
-    reader->ExtractToFolder(folder);
+    if (!Library) throw Exception(std::string("Error loading library ") + product::LibraryFileName);
+    {
+        const std::string library = Library.Path() + product::LibraryFileName;
+        Do.DebugLine("Tavio: the archive library is loaded from " + library + "\n");
+        ComPtr<I7zReader> reader = CreateArchiveReader(sevenzip::FormatId7z, library);
+        reader->SetArchivePassword(PayloadPassword);
+        reader->SetProgressHandler(this, OnExtractProgress);
+        reader->OpenArchiveFile(archive);
+        if (!CreateFolderTree(folder)) return false;
+        reader->ExtractToFolder(folder);
+    }
+    Library.Remove(); // unloaded with the reader
     return true;
 }
 

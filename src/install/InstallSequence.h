@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "framework/FileChanges.h"
+#include "framework/PrivateFolder.h"
 #include "framework/Win32.h"
 #include "install/InstallSettings.h"
 
@@ -32,6 +33,9 @@ public:
     // What the launch wrote (the folder, the archive, the library): kept once the
     // payload is unpacked, undone when it cannot be.
     FileChanges Staged;
+    // The private folder the archive library is loaded from, never the install folder
+    // (which others may be able to write); gone once the extraction is over.
+    PrivateFolder Library;
 
     // What the sequence does to the machine and how it waits, replaceable by tests.
     struct Actions {

@@ -2,6 +2,7 @@
 
 #include "framework/EntryPoint.h"
 #include "framework/Handles.h"
+#include "framework/SystemLibrary.h"
 #include "install/ProcessNames.h"
 
 #include <tlhelp32.h>
@@ -47,7 +48,7 @@ private:
     void BindPsapi()
     {
         if (psapi_) return;
-        psapi_.Reset(LoadLibraryW(L"PSAPI.dll"));
+        psapi_ = LoadSystemLibrary(L"PSAPI.dll");
         if (!psapi_) return;
         enumModules_ = BindEntry<decltype(enumModules_)>(psapi_.Get(), "EnumProcessModules");
         moduleFileName_ = BindEntry<decltype(moduleFileName_)>(psapi_.Get(), "GetModuleFileNameExW");

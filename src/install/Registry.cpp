@@ -2,10 +2,12 @@
 
 #include <vector>
 
+#include "framework/EntryPoint.h"
 #include "framework/Exception.h"
 #include "framework/Handles.h"
 #include "framework/PathText.h"
 #include "framework/SystemError.h"
+#include "framework/SystemLibrary.h"
 #include "framework/WinStrings.h"
 #include "install/Product.h"
 
@@ -71,14 +73,19 @@ bool WriteUninstallEntry(const std::string& uninstaller, const std::string& icon
 
 std::string FileVersionString(const std::string& path)
 {
+    // Bound here, once, rather than imported: version.dll is no known library.
+    const ModuleHandle library = LoadSystemLibrary(L"version.dll");
+    const auto sizeOf = BindEntry<decltype(&GetFileVersionInfoSizeW)>(library.Get(), "GetFileVersionInfoSizeW");
+    const auto read = BindEntry<decltype(&GetFileVersionInfoW)>(library.Get(), "GetFileVersionInfoW");
+    const auto query = BindEntry<decltype(&VerQueryValueW)>(library.Get(), "VerQueryValueW");
     const std::wstring wide = ToWide(path);
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(wide.c_str(), &ignored);
+    const DWORD size = sizeOf && read && query ? sizeOf(wide.c_str(), &ignored) : 0;
     std::vector<BYTE> data(size);
     VS_FIXEDFILEINFO* info = nullptr;
     UINT length = 0;
-    if (size == 0 || !GetFileVersionInfoW(wide.c_str(), 0, size, data.data()) ||
-        !VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) || !info || length == 0)
+    if (size == 0 || !read(wide.c_str(), 0, size, data.data()) ||
+        !query(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) || !info || length == 0)
         throw Exception(path + " has no version information");
     return std::to_string(HIWORD(info->dwFileVersionMS)) + "." + std::to_string(LOWORD(info->dwFileVersionMS)) + "." +
            std::to_string(HIWORD(info->dwFileVersionLS)) + "." + std::to_string(LOWORD(info->dwFileVersionLS));

@@ -32,12 +32,13 @@ void TForm1::Image2Click()
     Application& application = Application::Instance();
     const std::string folder = IncludeTrailingBackslash(Edit1->Text());
     FileChanges staged; // undone on the way out unless the progress page takes it over
+    PrivateFolder library;
     if (!staged.CreateFolders(folder)) {
         LaunchFailed(SystemErrorText(GetLastError()));
         return;
     }
     try {
-        StagePayload(folder, GetModuleHandleW(nullptr), staged);
+        StagePayload(folder, GetModuleHandleW(nullptr), staged, library);
     } catch (const std::exception& error) {
         staged.Undo();
         LaunchFailed(error.what());
@@ -55,5 +56,6 @@ void TForm1::Image2Click()
         .InstallFolder = folder,
     };
     progress.Install.Staged = std::move(staged);
+    progress.Install.Library = std::move(library);
     progress.TimerStartDownload->SetEnabled(true);
 }

@@ -17,7 +17,7 @@ struct Staged {
 };
 } // namespace
 
-void StagePayload(const std::string& folder, HMODULE module, FileChanges& changes)
+void StagePayload(const std::string& folder, HMODULE module, FileChanges& changes, PrivateFolder& library)
 {
     for (const auto& [resource, name, deflated] :
          {Staged{"F1", product::ArchiveFileName, false}, Staged{"F7z", product::LibraryFileName, true}}) {
@@ -29,8 +29,14 @@ void StagePayload(const std::string& folder, HMODULE module, FileChanges& change
         const std::string path = folder + name;
         try {
             changes.NewFile(path);
-            if (deflated) WriteFileBytes(path, InflateAll(RawResource(module, resource)));
-            else SaveResourceToFile(module, resource, path);
+            if (deflated) {
+                const auto bytes = InflateAll(RawResource(module, resource));
+                WriteFileBytes(path, bytes);
+                library = PrivateFolder::Create();
+                library.Write(name, bytes);
+            } else {
+                SaveResourceToFile(module, resource, path);
+            }
         } catch (const std::exception& error) {
             throw Exception(FailureText(name, error));
         }

@@ -3,13 +3,17 @@
 #include <shellapi.h>
 
 #include "framework/Application.h"
+#include "framework/DesktopUser.h"
+#include "framework/Elevation.h"
 #include "framework/FileSystem.h"
 #include "framework/ModuleFileName.h"
 #include "framework/PageLoader.h"
 #include "framework/PathText.h"
+#include "framework/SystemLibrary.h"
 #include "framework/WinStrings.h"
 #include "install/RunMode.h"
 #include "pages/ChannelTag.h"
+#include "pages/PlayerStart.h"
 
 namespace {
 
@@ -29,6 +33,19 @@ void Start(const wchar_t* verb, const std::string& file, const std::string& para
 {
     ShellExecuteW(nullptr, verb, ToWide(file).c_str(), parameters.empty() ? nullptr : ToWide(parameters).c_str(),
                   nullptr, SW_SHOWNORMAL);
+}
+
+void StartPlayerFrom(const std::string& folder, const char* parameters)
+{
+    const std::string player = folder + "Tavio.exe";
+    StartPlayer(ProcessElevation(),
+                {.AsDesktopUser = [&] { return StartAsDesktopUser(player, parameters, folder, SW_SHOWNORMAL); },
+                 .Direct =
+                     [&] {
+                         if (*parameters) Start(L"open", "\"" + player + "\"", parameters);
+                         else Start(nullptr, player, {});
+                     },
+                 .DebugLine = [](const std::string& line) { OutputDebugStringA(line.c_str()); }});
 }
 
 } // namespace
@@ -72,14 +89,16 @@ void TForm3::FormCreate()
 void TForm3::FormShow()
 {
     if (!IsSilentMode()) return;
-    Start(L"open", "\"" + InstallFolder + "Tavio.exe\"", "Minimize");
+    StartPlayerFrom(InstallFolder, "Minimize");
     Image2->Perform(WM_LBUTTONDOWN, 0, MAKELPARAM(0, 0));
     Image2->Perform(WM_LBUTTONUP, 0, MAKELPARAM(0, 0));
 }
 
 void TForm3::Image2Click()
 {
-    Start(L"open", "Regsvr32.exe", "/s \"" + InstallFolder + "npmirel.dll\"");
-    if (!IsSilentMode()) Start(nullptr, InstallFolder + "Tavio.exe", {});
+    // By full path: a bare name is looked for in the current folder first. The
+    // registration keeps the installer's rights; the player does not.
+    Start(L"open", SystemFile("regsvr32.exe"), "/s \"" + InstallFolder + "npmirel.dll\"");
+    if (!IsSilentMode()) StartPlayerFrom(InstallFolder, "");
     Application::Instance().Terminate();
 }

@@ -141,7 +141,7 @@ TEST_F(SequenceTest, PassesAndWaitsBeforeTheExtraction)
     expected.push_back(3000);
     EXPECT_EQ(waits, expected);
     ASSERT_EQ(session.Messages.size(), 1u);
-    EXPECT_EQ(session.Messages[0].Text, "Error loading library " + temp.Path() + "7z.dll");
+    EXPECT_EQ(session.Messages[0].Text, "Error loading library 7z.dll");
     EXPECT_EQ(form2.Label1->Caption(), "正在释放文件...");
     EXPECT_EQ(form2.FinishPage(), nullptr);
     EXPECT_TRUE(PathExists(temp.Path() + "Tavio.7z")); // nothing after the failed step ran
@@ -162,10 +162,13 @@ TEST_F(SequenceTest, FailedExtractionTakesAwayWhatTheLaunchWroteAndEndsWithItsCo
     form2.Install.Staged.NewFile(folder + "Tavio.7z");
     WriteFileBytes(folder + "Tavio.7z", std::as_bytes(std::span(std::string_view("x"))));
     form2.Install.Settings.InstallFolder = folder;
+    form2.Install.Library = PrivateFolder::Create();
+    const std::string library = form2.Install.Library.Write("7z.dll", std::as_bytes(std::span(std::string_view("x"))));
     form2.Install.Do.KillProcesses = [](std::string_view) { return false; };
     form2.TimerStartDownloadTimer();
     ASSERT_EQ(session.Messages.size(), 1u);
-    EXPECT_EQ(session.Messages[0].Text, "Error loading library " + folder + "7z.dll");
+    EXPECT_EQ(session.Messages[0].Text, "Error loading library " + library);
+    EXPECT_FALSE(PathExists(library.substr(0, library.rfind('\\')))); // the private folder went too
     EXPECT_EQ(session.Messages[0].CloseAfterMs, 0u); // a person is there to close it
     EXPECT_EQ(Application::Instance().ExitCode(), 3);
     EXPECT_FALSE(PathExists(folder));

@@ -79,6 +79,12 @@ TEST_F(LaunchTest, ClickStagesPayloadAndArmsTheProgressPage)
     EXPECT_EQ(ReadFileText(folder + "\\7z.dll"), LibraryText());
     TForm2* form2 = form1.ProgressPage();
     ASSERT_NE(form2, nullptr);
+    // The library is loaded from a folder of the run's own, not from the install folder.
+    const std::string privateFolder = form2->Install.Library.Path();
+    wchar_t temporary[MAX_PATH];
+    GetTempPathW(MAX_PATH, temporary);
+    EXPECT_EQ(privateFolder.rfind(ToUtf8(temporary) + "Tavio-", 0), 0u) << privateFolder;
+    EXPECT_EQ(ReadFileText(privateFolder + "7z.dll"), LibraryText());
     EXPECT_TRUE(form2->Visible());
     EXPECT_FALSE(form1.Visible());
     EXPECT_EQ(form2->Install.Settings.InstallFolder, folder + "\\");
@@ -200,7 +206,9 @@ TEST(PayloadStaging, MissingResourcesWriteNothingAndRaiseNothing)
 {
     TempFolder temp;
     FileChanges changes;
-    EXPECT_NO_THROW(StagePayload(temp.Path(), GetModuleHandleW(L"kernel32.dll"), changes));
+    PrivateFolder library;
+    EXPECT_NO_THROW(StagePayload(temp.Path(), GetModuleHandleW(L"kernel32.dll"), changes, library));
+    EXPECT_FALSE(library);
     EXPECT_FALSE(PathExists(temp.Path() + "Tavio.7z"));
     EXPECT_FALSE(PathExists(temp.Path() + "7z.dll"));
 }
@@ -210,9 +218,10 @@ TEST(PayloadStaging, UnwritableArchiveIsNamedAndSkipsTheLibrary)
     TempFolder temp;
     ASSERT_TRUE(CreateFolderTree(temp.Path() + "Tavio.7z\\")); // a folder where the file should go
     FileChanges changes;
+    PrivateFolder library;
     std::string message;
     try {
-        StagePayload(temp.Path(), GetModuleHandleW(nullptr), changes);
+        StagePayload(temp.Path(), GetModuleHandleW(nullptr), changes, library);
     } catch (const Exception& error) {
         message = error.Message();
     }

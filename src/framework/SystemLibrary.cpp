@@ -1,0 +1,44 @@
+#include "framework/SystemLibrary.h"
+
+#include "framework/EntryPoint.h"
+#include "framework/WinStrings.h"
+
+#ifndef LOAD_LIBRARY_SEARCH_SYSTEM32
+#define LOAD_LIBRARY_SEARCH_SYSTEM32 0x00000800
+#endif
+
+namespace {
+
+std::wstring SystemFolder()
+{
+    wchar_t buffer[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(buffer, MAX_PATH);
+    return length && length < MAX_PATH ? std::wstring(buffer, length) : std::wstring();
+}
+
+} // namespace
+
+void RestrictLibrarySearch()
+{
+    // Bound at run time: Windows 7 has it only with its 2011 loader update.
+    using SetDefaultDllDirectoriesProc = BOOL(WINAPI*)(DWORD);
+    const auto restrict = BindEntry<SetDefaultDllDirectoriesProc>(GetModuleHandleW(L"kernel32.dll"),
+                                                                  "SetDefaultDllDirectories");
+    if (restrict && restrict(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
+    SetDllDirectoryW(L"");
+}
+
+ModuleHandle LoadSystemLibrary(const wchar_t* name)
+{
+    if (HMODULE module = LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) return ModuleHandle(module);
+    // A system without the search flags refuses them as a bad parameter: the full
+    // path then names the system's copy and nothing else.
+    if (GetLastError() != ERROR_INVALID_PARAMETER) return {};
+    const std::wstring folder = SystemFolder();
+    return folder.empty() ? ModuleHandle() : ModuleHandle(LoadLibraryW((folder + L'\\' + name).c_str()));
+}
+
+std::string SystemFile(std::string_view name)
+{
+    return ToUtf8(SystemFolder()) + '\\' + std::string(name);
+}
