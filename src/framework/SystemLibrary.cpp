@@ -30,12 +30,15 @@ void RestrictLibrarySearch()
 
 ModuleHandle LoadSystemLibrary(const wchar_t* name)
 {
-    if (HMODULE module = LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) return ModuleHandle(module);
-    // A system without the search flags refuses them as a bad parameter: the full
-    // path then names the system's copy and nothing else.
-    if (GetLastError() != ERROR_INVALID_PARAMETER) return {};
+    // By full path: a bare name would also match a library of that name already
+    // loaded from anywhere. The flag keeps the library's own imports in the system
+    // folder too; a system without the search flags refuses it as a bad parameter.
     const std::wstring folder = SystemFolder();
-    return folder.empty() ? ModuleHandle() : ModuleHandle(LoadLibraryW((folder + L'\\' + name).c_str()));
+    if (folder.empty()) return {};
+    const std::wstring path = folder + L'\\' + name;
+    if (HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) return ModuleHandle(module);
+    if (GetLastError() != ERROR_INVALID_PARAMETER) return {};
+    return ModuleHandle(LoadLibraryW(path.c_str()));
 }
 
 std::string SystemFile(std::string_view name)

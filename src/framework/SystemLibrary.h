@@ -15,7 +15,8 @@
 // at least the current folder leaves the search.
 void RestrictLibrarySearch();
 
-// The library `name` from the system folder only; empty when it is not there.
+// The library `name` from the system folder, by its full path; empty when it is not
+// there.
 ModuleHandle LoadSystemLibrary(const wchar_t* name);
 
 // The full path of a file in the system folder ("C:\Windows\system32\regsvr32.exe"):
