@@ -13,8 +13,19 @@ log="$work/started.log"
 export TAVIO_STANDIN_LOG="Z:${log//\//\\}"
 cp "$setup" "$work/TavioSetup[e2e].exe"
 
-set +e; timeout 300 bash -c "$(declare -f in_prefix); in_prefix '$p' '$work/TavioSetup[e2e].exe' /s"; rc=$?; set -e
+set +e; WINEDEBUG=-all,+debugstr timeout 300 bash -c "$(declare -f in_prefix); in_prefix '$p' '$work/TavioSetup[e2e].exe' /s" \
+  2>"$work/debug.log"; rc=$?; set -e
 check "the silent install ends by itself with exit code 0 (got $rc)" [ "$rc" = 0 ]
+said() { grep -F 'debugstr:OutputDebugStringA' "$work/debug.log" | grep -oE "Tavio: $1[^\"]*" | sed 's/\\\\/\\/g; s/\\n$//'; }
+library=$(said 'the archive library is loaded from ' | sed 's/^Tavio: the archive library is loaded from //')
+private_name=$(sed -n 's/^C:\\users\\[^\\]*\\Temp\\\(Tavio-[0-9a-f]*\)\\7z\.dll$/\1/p' <<<"$library")
+check "the archive library was loaded from a private folder under Temp ($library)" [ -n "$private_name" ]
+check "the private folder is gone afterwards" [ ! -e "$home/Temp/${private_name:-none}" ]
+# Wine reports every process elevated, and its desktop registers no shell window: the
+# player then starts with the installer's own rights, and says why.
+check "the elevated installer tried to start the player as the desktop user" \
+  bash -c "[ \"\$(grep -F 'debugstr:OutputDebugStringA' '$work/debug.log' | grep -c 'the player starts')\" = 1 ]"
+echo "  (how the player started: $(said 'the player starts'))"
 # The finish page starts the plug-in registration and the player, which run on their own.
 wait_for 60 plugin_registered "$p" || true
 wait_for 60 test -s "$log" || true

@@ -4,9 +4,15 @@
 #include "framework/Exception.h"
 #include "framework/FileChanges.h"
 #include "framework/FileSystem.h"
+#include "framework/DesktopUser.h"
+#include "framework/EntryPoint.h"
 #include "framework/Handles.h"
+#include "framework/ModuleFileName.h"
+#include "framework/PrivateFolder.h"
 #include "framework/Resources.h"
 #include "framework/SystemError.h"
+#include "framework/SystemLibrary.h"
+#include "framework/WinStrings.h"
 
 namespace {
 std::span<const std::byte> Bytes(std::string_view text) { return std::as_bytes(std::span(text)); }
@@ -146,4 +152,63 @@ TEST(SystemErrorText, IsTheSystemsSentenceWithoutLineBreak)
 TEST(RawResource, MissingResourceRaises)
 {
     EXPECT_THROW(RawResource(GetModuleHandleW(nullptr), "NOPE"), Exception);
+}
+
+// Where the installer takes libraries and programs from, and the folder it loads the
+// archive library from.
+TEST(SystemFolder, LibrariesAndProgramsComeFromItByFullPath)
+{
+    wchar_t system[MAX_PATH];
+    const std::string folder = ToUtf8({system, GetSystemDirectoryW(system, MAX_PATH)});
+    EXPECT_EQ(SystemFile("regsvr32.exe"), folder + "\\regsvr32.exe");
+    EXPECT_TRUE(FileExists(SystemFile("regsvr32.exe")));
+
+    const ModuleHandle version = LoadSystemLibrary(L"version.dll");
+    ASSERT_TRUE(version);
+    EXPECT_EQ(ModuleFileName(version.Get()), folder + "\\version.dll");
+    EXPECT_FALSE(LoadSystemLibrary(L"no-such-library.dll"));
+}
+
+TEST(PrivateFolder, IsNewEachTimeAndGoesWithWhatWasWritten)
+{
+    PrivateFolder first = PrivateFolder::Create(), second = PrivateFolder::Create();
+    wchar_t temporary[MAX_PATH];
+    GetTempPathW(MAX_PATH, temporary);
+    EXPECT_EQ(first.Path().rfind(ToUtf8(temporary) + "Tavio-", 0), 0u) << first.Path();
+    EXPECT_NE(first.Path(), second.Path());
+    const std::string file = first.Write("7z.dll", Bytes("library"));
+    EXPECT_EQ(file, first.Path() + "7z.dll");
+    EXPECT_TRUE(FileExists(file));
+
+    const std::string folder = first.Path();
+    second = std::move(first); // the folder it held goes; the moved one now owns first's
+    EXPECT_FALSE(first);
+    EXPECT_TRUE(FileExists(file));
+    second.Remove();
+    EXPECT_FALSE(DirectoryExists(folder));
+}
+
+TEST(DesktopUser, StartsWithTheShellsTokenOrSaysWhatWasMissing)
+{
+    TempFolder temp;
+    const std::string marker = temp.Path() + "started.txt";
+    const std::string command = "/c echo started>\"" + marker + "\"";
+    // No shell window: Wine's desktop registers none. Then a window of this test
+    // stands in for the shell, and the program starts with this process's token.
+    HWND shell = nullptr;
+    if (!GetShellWindow()) {
+        EXPECT_EQ(StartAsDesktopUser(SystemFile("cmd.exe"), command, temp.Path(), SW_HIDE), "no shell window");
+        using SetShellWindowProc = BOOL(WINAPI*)(HWND);
+        const auto setShell = BindEntry<SetShellWindowProc>(GetModuleHandleW(L"user32.dll"), "SetShellWindow");
+        ASSERT_NE(setShell, nullptr);
+        shell = CreateWindowExW(0, L"STATIC", L"shell", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_TRUE(setShell(shell));
+    }
+    EXPECT_EQ(StartAsDesktopUser(SystemFile("cmd.exe"), command, temp.Path(), SW_HIDE), "");
+    for (int i = 0; i < 500 && !FileExists(marker); ++i) Sleep(10);
+    EXPECT_TRUE(FileExists(marker));
+    EXPECT_EQ(StartAsDesktopUser(temp.Path() + "missing.exe", "", temp.Path(), SW_HIDE)
+                  .rfind("CreateProcessWithTokenW: ", 0),
+              0u);
+    if (shell) DestroyWindow(shell);
 }
