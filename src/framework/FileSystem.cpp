@@ -54,3 +54,20 @@ void WriteFileBytes(std::string_view path, std::span<const std::byte> bytes)
         bytes = bytes.subspan(written);
     }
 }
+
+std::optional<uint64_t> FreeSpaceAt(std::string_view folder)
+{
+    ULARGE_INTEGER available{};
+    if (!GetDiskFreeSpaceExW(ToWide(folder).c_str(), &available, nullptr, nullptr)) return std::nullopt;
+    return available.QuadPart;
+}
+
+bool CanCreateFoldersIn(std::string_view folder)
+{
+    std::wstring probe = ToWide(folder);
+    if (!probe.empty() && probe.back() != L'\\') probe += L'\\';
+    probe += ToWide("Tavio-probe-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount()));
+    if (!CreateDirectoryW(probe.c_str(), nullptr)) return GetLastError() == ERROR_ALREADY_EXISTS;
+    RemoveDirectoryW(probe.c_str());
+    return true;
+}

@@ -1,5 +1,7 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,3 +18,12 @@ bool CreateFolderTree(std::string_view path, std::vector<std::string>* made = nu
 // Writes the bytes as the whole new content of the file (created or truncated);
 // raises Exception naming the file and the system's reason on failure.
 void WriteFileBytes(std::string_view path, std::span<const std::byte> bytes);
+
+// Bytes this process may still write on the volume that holds `folder` (which must
+// exist); nothing when the system cannot say.
+std::optional<uint64_t> FreeSpaceAt(std::string_view folder);
+
+// Whether this process can make a folder in `folder`: tried, with a folder of a name
+// nobody uses, removed at once. Rights are not guessed from group membership: a person
+// may be elevated or not, and an administrator may have locked the folder.
+bool CanCreateFoldersIn(std::string_view folder);

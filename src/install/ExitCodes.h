@@ -7,4 +7,5 @@ inline constexpr int NotStarted = 1;      // no desktop to show windows on, or n
 inline constexpr int FolderOrStaging = 2; // the folder could not be made or the payload not written
 inline constexpr int Archive = 3;         // the archive is missing or could not be unpacked
 inline constexpr int Stopped = 4;         // any other failure that stopped the install sequence
+inline constexpr int NoSpace = 5;         // the install folder's disk has too little free space
 } // namespace exitcode

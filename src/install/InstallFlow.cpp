@@ -42,3 +42,22 @@ int32_t ProgressScale::Position(int64_t completed) const
 {
     return static_cast<int32_t>(completed < 0 ? 0 : completed / divisor_);
 }
+
+namespace {
+
+// "12.3 MB", rounded up to the tenth: the space needed never reads as less than it is.
+std::string Megabytes(uint64_t bytes, bool up)
+{
+    const uint64_t tenths = (bytes * 10 + (up ? 1048575 : 0)) / 1048576;
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " MB";
+}
+
+} // namespace
+
+NoSpaceError::NoSpaceError(uint64_t needed, uint64_t available)
+    : Exception("安装目录所在的磁盘空间不足：需要 " + Megabytes(needed, true) + "，可用 " + Megabytes(available, false) +
+                "。请释放磁盘空间或选择其他安装目录。")
+{
+}
+
+bool FitsOnDisk(uint64_t needed, uint64_t available) { return available >= needed && available - needed >= 1048576; }

@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "framework/Exception.h"
+
 // Waits `ms` on a 32-bit tick counter (the difference survives its wrap), letting
 // `pump` handle pending messages and `sleep` pass 1 ms per round. 0 returns at once.
 void PumpWaitWith(uint32_t ms, const std::function<uint32_t()>& tick, const std::function<void()>& pump,
@@ -28,3 +30,13 @@ public:
 private:
     int64_t divisor_ = 1;
 };
+
+// The install folder's disk cannot take what the install is about to write.
+class NoSpaceError : public Exception {
+public:
+    NoSpaceError(uint64_t needed, uint64_t available);
+};
+
+// Whether `needed` bytes fit into `available`, with room to spare for the file
+// system's own records (1 MB): a disk filled to the last byte helps nobody.
+bool FitsOnDisk(uint64_t needed, uint64_t available);

@@ -2,15 +2,18 @@
 
 #include "framework/Application.h"
 #include "framework/Exception.h"
+#include "framework/FileBytes.h"
 #include "framework/FileSystem.h"
 #include "framework/SystemError.h"
 #include "framework/WinStrings.h"
 #include "install/ExitCodes.h"
+#include "framework/SpecialFolder.h"
 #include "install/FailureReport.h"
 #include "install/InstallFlow.h"
 #include "install/ProcessShutdown.h"
 #include "install/Product.h"
 #include "install/Registry.h"
+#include "install/RunMode.h"
 #include "install/Shortcuts.h"
 #include "sevenzip/I7zReader.h"
 
@@ -18,6 +21,16 @@
 
 namespace {
 constexpr wchar_t PayloadPassword[] = L"qwrtnxb$$";
+
+std::optional<InstallManifest> ReadManifest(const std::string& path)
+{
+    try {
+        const auto bytes = ReadFileBytes(path);
+        return InstallManifest::Parse({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+    } catch (const Exception&) {
+        return std::nullopt; // none: a first install, or one made before manifests
+    }
+}
 } // namespace
 
 InstallSequence::InstallSequence(InstallObserver& observer)
@@ -59,6 +72,16 @@ void InstallSequence::Run()
             const DWORD error = GetLastError();
             throw Exception(FailureText(product::ArchiveFileName, SystemException(SystemErrorText(error), error)));
         }
+    } catch (const NoSpaceError& error) {
+        Library.Remove();
+        Staged.Undo();
+        if (IsSilentMode()) {
+            ReportFailure(error.what(), exitcode::NoSpace, MB_OK | MB_ICONERROR);
+        } else {
+            ShowMessage(error.what());
+            observer_.FolderRefused();
+        }
+        return;
     } catch (const std::exception& error) {
         // The reader has put back what it changed and let go of the archive and the
         // library: the staged files and the folders the launch made can go too.
@@ -70,10 +93,23 @@ void InstallSequence::Run()
     observer_.StatusChanged("完成:100% .");
     DeleteFileW(ToWide(archive).c_str());
     Staged.Keep();
-    CreateShortcuts(Settings);
-    CreateShortcutAt(folder + "UnInstall.exe", CSIDL_PROGRAMS, "塔维欧\\卸载塔维欧");
-    if (IsOn(Settings.StartAtLogon)) SetRunAtLogon(folder + "tavio.exe", " Minimize ", true);
-    WriteUninstallEntry(folder + "UnInstall.exe", folder + "tavio.exe");
+    // An upgrade keeps the earlier install's list: what it made and this run did not
+    // (a file a newer version dropped) is still the product's to remove.
+    if (const auto earlier = ReadManifest(folder + InstallManifestFileName)) manifest_.Merge(*earlier);
+    SaveManifest(folder);
+    for (const std::string& link : CreateShortcuts(Settings)) manifest_.Add(InstallManifest::Kind::Shortcut, link);
+    if (const auto programs = FindSpecialFolder(CSIDL_PROGRAMS)) {
+        manifest_.Add(InstallManifest::Kind::ShortcutFolder, *programs + "\\塔维欧");
+        if (const auto link = CreateShortcutAt(folder + "UnInstall.exe", CSIDL_PROGRAMS, "塔维欧\\卸载塔维欧"))
+            manifest_.Add(InstallManifest::Kind::Shortcut, *link);
+    }
+    if (IsOn(Settings.StartAtLogon) && SetRunAtLogon(folder + "tavio.exe", " Minimize ", true))
+        manifest_.Add(InstallManifest::Kind::RegistryValue, std::string("HKCU\\") + RunKey + "\\tavio");
+    if (WriteUninstallEntry(folder + "UnInstall.exe", folder + "tavio.exe"))
+        manifest_.Add(InstallManifest::Kind::RegistryKey, std::string("HKCU\\") + UninstallKey);
+    if (const auto appData = FindSpecialFolder(CSIDL_APPDATA)) // the finish page writes it
+        manifest_.Add(InstallManifest::Kind::DataFile, *appData + "\\Tavio\\mirelff.dat");
+    SaveManifest(folder);
 
     observer_.Installed(folder);
 }
@@ -90,9 +126,23 @@ bool InstallSequence::ExtractPayload(const std::string& archive, const std::stri
         reader->SetProgressHandler(this, OnExtractProgress);
         reader->OpenArchiveFile(archive);
         if (!CreateFolderTree(folder)) return false;
+        const uint32_t count = reader->ItemCount();
+        uint64_t unpacked = 0;
+        for (uint32_t i = 0; i < count; ++i)
+            if (!reader->ItemIsFolder(i)) unpacked += static_cast<uint64_t>(std::max<int64_t>(reader->ItemSize(i), 0));
+        if (const auto available = FreeSpaceAt(folder); available && !FitsOnDisk(unpacked, *available))
+            throw NoSpaceError(unpacked, *available);
         reader->ExtractToFolder(folder);
+        for (uint32_t i = 0; i < count; ++i) {
+            const std::string path = ToUtf8(reader->ItemPath(i));
+            // Every folder an item lies in is the product's too (removed only when empty).
+            for (size_t slash = path.find('\\'); slash != std::string::npos; slash = path.find('\\', slash + 1))
+                manifest_.Add(InstallManifest::Kind::Folder, path.substr(0, slash));
+            manifest_.Add(reader->ItemIsFolder(i) ? InstallManifest::Kind::Folder : InstallManifest::Kind::File, path);
+        }
     }
     Library.Remove(); // unloaded with the reader
+    manifest_.Add(InstallManifest::Kind::File, product::LibraryFileName);
     return true;
 }
 
@@ -102,6 +152,18 @@ HRESULT InstallSequence::OnExtractProgress(void* sender, BOOL isTotal, int64_t v
     sequence->Do.DebugLine(ProgressLine(isTotal != FALSE, value));
     sequence->observer_.ProgressChanged(isTotal != FALSE, value);
     return S_OK;
+}
+
+void InstallSequence::SaveManifest(const std::string& folder) const
+{
+    const std::string path = folder + InstallManifestFileName, temporary = path + ".~new";
+    const std::string text = manifest_.Text();
+    WriteFileBytes(temporary, std::as_bytes(std::span(text)));
+    if (!MoveFileExW(ToWide(temporary).c_str(), ToWide(path).c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        const DWORD error = GetLastError();
+        DeleteFileW(ToWide(temporary).c_str());
+        RaiseSystemError(error);
+    }
 }
 
 void PumpWait(uint32_t ms)

@@ -7,6 +7,7 @@
 #include "framework/FileChanges.h"
 #include "framework/PrivateFolder.h"
 #include "framework/Win32.h"
+#include "install/InstallManifest.h"
 #include "install/InstallSettings.h"
 
 // Whoever shows the install sequence: the sequence tells it what it is doing and
@@ -18,6 +19,9 @@ public:
     virtual void ProgressChanged(bool isTotal, int64_t value) = 0;
     // Everything is in place in `folder`; not called when the sequence stops early.
     virtual void Installed(const std::string& folder) = 0;
+    // The folder cannot take the install (its disk is too full) and nothing of the
+    // install is left: a person may choose another folder.
+    virtual void FolderRefused() = 0;
 
 protected:
     ~InstallObserver() = default;
@@ -54,6 +58,11 @@ public:
 
 private:
     bool ExtractPayload(const std::string& archive, const std::string& folder);
+    // Writes the manifest into the install folder under a temporary name, then gives it
+    // its own: an uninstall never reads half a list. Raises SystemException.
+    void SaveManifest(const std::string& folder) const;
+
+    InstallManifest manifest_; // what this run made, with what earlier installs made
 
     InstallObserver& observer_;
 };

@@ -31,13 +31,17 @@ struct LinkFile {
     }
 
     // A failed save leaves just this shortcut absent.
-    void Save(const std::string& path) const { file->Save(ToWide(path).c_str(), FALSE); }
+    bool Save(const std::string& path) const { return SUCCEEDED(file->Save(ToWide(path).c_str(), FALSE)); }
 };
 
 } // namespace
 
-void CreateShortcuts(const InstallSettings& settings)
+std::vector<std::string> CreateShortcuts(const InstallSettings& settings)
 {
+    std::vector<std::string> saved;
+    auto save = [&](const LinkFile& shortcut, const std::string& path) {
+        if (shortcut.Save(path)) saved.push_back(path);
+    };
     const std::string target = settings.InstallFolder + "Tavio.exe";
     LinkFile shortcut(target);
     shortcut.link->SetDescription(ToWide(PlayerName).c_str());
@@ -45,21 +49,26 @@ void CreateShortcuts(const InstallSettings& settings)
     const std::string linkName = std::string("\\") + PlayerName + ".lnk";
 
     if (IsOn(settings.DesktopShortcut))
-        if (const auto desktop = FindSpecialFolder(CSIDL_DESKTOPDIRECTORY)) shortcut.Save(*desktop + linkName);
+        if (const auto desktop = FindSpecialFolder(CSIDL_DESKTOPDIRECTORY)) save(shortcut, *desktop + linkName);
     if (IsOn(settings.QuickLaunchShortcut))
         if (const auto appData = FindSpecialFolder(CSIDL_APPDATA))
-            shortcut.Save(*appData + "\\Microsoft\\Internet Explorer\\Quick Launch" + linkName);
+            save(shortcut, *appData + "\\Microsoft\\Internet Explorer\\Quick Launch" + linkName);
     if (const auto programs = FindSpecialFolder(CSIDL_PROGRAMS)) {
         const std::string folder = *programs + "\\" + PlayerName;
         // One level only: the programs folder itself is the system's.
         if (!DirectoryExists(folder) && !CreateDirectoryW(ToWide(folder).c_str(), nullptr))
             throw Exception("Cannot create the folder " + folder + ": " + SystemErrorText(GetLastError()));
-        shortcut.Save(folder + linkName);
+        save(shortcut, folder + linkName);
     }
+    return saved;
 }
 
-void CreateShortcutAt(const std::string& target, int csidl, std::string_view relativeName)
+std::optional<std::string> CreateShortcutAt(const std::string& target, int csidl, std::string_view relativeName)
 {
     LinkFile shortcut(target);
-    if (const auto folder = FindSpecialFolder(csidl)) shortcut.Save(*folder + "\\" + std::string(relativeName) + ".lnk");
+    const auto folder = FindSpecialFolder(csidl);
+    if (!folder) return std::nullopt;
+    std::string path = *folder + "\\" + std::string(relativeName) + ".lnk";
+    if (!shortcut.Save(path)) return std::nullopt;
+    return path;
 }

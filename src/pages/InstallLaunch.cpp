@@ -7,6 +7,7 @@
 #include "framework/SystemError.h"
 #include "install/ExitCodes.h"
 #include "install/FailureReport.h"
+#include "install/InstallFlow.h"
 #include "install/RunMode.h"
 #include "pages/PayloadStaging.h"
 #include "pages/TForm1.h"
@@ -19,9 +20,9 @@ const char* Flag(const TbsSkinCheckRadioBox* box) { return box->Checked() ? "1" 
 
 // Nothing is left written. A person may choose another folder and click again; an
 // unattended run has nobody to do so and ends.
-void LaunchFailed(std::string_view text)
+void LaunchFailed(std::string_view text, int exitCode = exitcode::FolderOrStaging)
 {
-    if (IsSilentMode()) ReportFailure(text, exitcode::FolderOrStaging, MB_OK);
+    if (IsSilentMode()) ReportFailure(text, exitCode, MB_OK);
     else ShowMessage(text);
 }
 
@@ -39,6 +40,10 @@ void TForm1::Image2Click()
     }
     try {
         StagePayload(folder, GetModuleHandleW(nullptr), staged, library);
+    } catch (const NoSpaceError& error) {
+        staged.Undo();
+        LaunchFailed(error.what(), exitcode::NoSpace);
+        return;
     } catch (const std::exception& error) {
         staged.Undo();
         LaunchFailed(error.what());

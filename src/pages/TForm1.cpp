@@ -7,6 +7,7 @@
 #include "framework/PageLoader.h"
 #include "framework/PathText.h"
 #include "framework/SpecialFolder.h"
+#include "install/DefaultFolder.h"
 #include "install/Product.h"
 #include "install/RunMode.h"
 #include "pages/FolderBrowser.h"
@@ -64,7 +65,7 @@ void TForm1::FormCreate()
     ImageMin->SetBounds(ImageClose->Left() - 15, 10, 10, 2);
     Image2->SetBounds(static_cast<int>(std::lrint((Width() - 197) / 2.0)), Image2->Top(), 197, 47); // 195.5 -> 196
     Edit1->SetBounds(Image2->Left() - 20, Edit1->Top(), Image2->Width() + 40, Edit1->Height());
-    Edit1->SetText(SpecialFolderPath(CSIDL_PROGRAM_FILES) + product::DefaultFolderName);
+    Edit1->SetText(DefaultInstallFolder());
     Button1->SetTop(Edit1->Top());
     for (TbsSkinCheckRadioBox* box : {bsSkinCheckRadioBox1, bsSkinCheckRadioBox2, bsSkinCheckRadioBox3, bsSkinCheckRadioBox4})
         box->SetChecked(true);

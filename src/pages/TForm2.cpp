@@ -87,6 +87,12 @@ void TForm2::ProgressChanged(bool isTotal, int64_t value)
     while (PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageW(&msg);
 }
 
+void TForm2::FolderRefused()
+{
+    if (Page* options = Application::Instance().MainPage()) options->Show();
+    Hide();
+}
+
 void TForm2::Installed(const std::string& folder)
 {
     TForm3& finish = Application::Instance().CreatePage<TForm3>();

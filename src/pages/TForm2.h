@@ -48,6 +48,7 @@ private:
     void StatusChanged(std::string_view text) override;
     void ProgressChanged(bool isTotal, int64_t value) override;
     void Installed(const std::string& folder) override;
+    void FolderRefused() override;
 
     ProgressScale scale_;
     uint32_t lastPaint_ = 0;

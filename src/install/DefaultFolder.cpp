@@ -1,0 +1,42 @@
+#include "install/DefaultFolder.h"
+
+#include "framework/Win32.h"
+
+#include <knownfolders.h>
+#include <shlobj.h>
+
+#include "framework/FileSystem.h"
+#include "framework/PathText.h"
+#include "framework/SpecialFolder.h"
+#include "framework/WinStrings.h"
+#include "install/Product.h"
+
+namespace {
+
+std::string PerUserProgramsFolder()
+{
+    wchar_t* path = nullptr;
+    std::string folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_UserProgramFiles, KF_FLAG_CREATE, nullptr, &path)) && path)
+        folder = ToUtf8(path);
+    CoTaskMemFree(path);
+    if (folder.empty()) {
+        // A system that does not know the folder: it is the local application data's
+        // "Programs" all the same.
+        if (const auto local = FindSpecialFolder(CSIDL_LOCAL_APPDATA)) {
+            folder = *local + "\\Programs";
+            CreateFolderTree(folder);
+        }
+    }
+    return IncludeTrailingBackslash(folder);
+}
+
+} // namespace
+
+std::string DefaultInstallFolder()
+{
+    const std::string programFiles = SpecialFolderPath(CSIDL_PROGRAM_FILES);
+    if (programFiles != "\\" && CanCreateFoldersIn(programFiles)) return programFiles + product::DefaultFolderName;
+    const std::string perUser = PerUserProgramsFolder();
+    return (perUser != "\\" ? perUser : programFiles) + product::DefaultFolderName;
+}

@@ -1,0 +1,9 @@
+#pragma once
+#include <string>
+
+// The folder an install goes to unless the person chooses another, ending in "\": the
+// program-files folder + "Tavio\" where this process can make folders there, else the
+// per-user programs folder (%LOCALAPPDATA%\Programs, made when missing) + "Tavio\".
+// Everything the installer registers is the person's own, so a person who cannot
+// write into Program Files installs for themselves.
+std::string DefaultInstallFolder();
