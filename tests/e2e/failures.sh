@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Silent installs that cannot complete, each in a fresh prefix and with no key pressed:
-# a full disk, a file where the folder goes, an old file that cannot be replaced, and
+# a disk that fills while the files are written, a disk too small from the start, a
+# file where the folder goes, an old file that cannot be replaced, and
 # a damaged payload on a first install and over a working one. Each must end by itself
 # within a minute with its exit code and say why, leaving the folder, the registry and
 # the shortcuts as they were. Arguments: TavioSetup.exe Tavio.7z HoldFile.exe
 source "$(dirname "$0")/lib.sh"
 setup=$1 archive=$2 holder=$3
 user=$(id -un)
-mounted=
-trap '[ -n "$mounted" ] && umount "$mounted"; cleanup' EXIT
+mounted=()
+trap 'for m in "${mounted[@]}"; do umount "$m"; done; cleanup' EXIT
 
 # What a run may touch, as lines to compare: the folder's files with their hashes;
 # the shortcuts, the channel tag and the registry entries of an install.
@@ -53,20 +54,26 @@ exe[at:at + 8] = bytes(b ^ 0xFF for b in exe[at:at + 8])
 open(sys.argv[3], "wb").write(exe)
 PY
 
-cases="full blocked locked damaged-first damaged-upgrade"
+cases="full small blocked locked damaged-first damaged-upgrade"
 declare -A prefix exe before state
 for c in $cases; do prefix[$c]=$(fresh_prefix "$c"); exe[$c]=$setup; done
 exe[damaged-first]=$damaged exe[damaged-upgrade]=$damaged
 
-# Room for the staged library and archive and the player, with 100 KB to spare: the
-# disk fills while the uninstaller is written, whatever the sizes of this build.
+# A disk with room to spare but files to spare only for the staged archive and library
+# and the player: it fills (no file can be made) when the uninstaller is written, after
+# the space was found sufficient.
+small_fs() { # NAME OPTIONS
+  local at; at=$(folder_of "${prefix[$1]}")
+  mkdir -p "$at"
+  if mount -t tmpfs -o "$2" tmpfs "$at"; then mounted+=("$at")
+  else fail "a small file system for the $1 case needs root (mount)"; fi
+}
+small_fs full size=64m,nr_inodes=4
+# A disk with room for the staged archive and library (with the 1 MB margin) but not
+# for the unpacked files: the space check stops it before anything is unpacked.
 library_bytes=$(wrestool -x --raw --type=10 --name=F7Z "$setup" |
   python3 -c 'import sys, zlib; print(len(zlib.decompress(sys.stdin.buffer.read())))')
-player_bytes=$(7z l -slt -p'qwrtnxb$$' "$archive" | awk '/^Path = Tavio.exe/{f=1} f && /^Size = /{print $3; exit}')
-room=$(( (library_bytes + $(stat -c %s "$archive") + player_bytes) / 1024 + 100 ))k
-mkdir -p "$(folder_of "${prefix[full]}")"
-if mount -t tmpfs -o size=$room tmpfs "$(folder_of "${prefix[full]}")"; then mounted=$(folder_of "${prefix[full]}")
-else fail "a small file system for the full-disk case needs root (mount)"; fi
+small_fs small size=$(( (library_bytes + $(stat -c %s "$archive")) / 1024 + 1024 + 200 ))k
 echo "not a folder" >"$(folder_of "${prefix[blocked]}")"
 earlier_install "${prefix[locked]}"
 earlier_install "${prefix[damaged-upgrade]}"
@@ -103,8 +110,10 @@ unchanged() { check "$1: the folder's files as before, no Tavio.7z, no temporary
   [ "$(tree "$(folder_of "${prefix[$1]}")")" = "${before[$1]}" ]; }
 
 expect full 3 'UnInstall.exe: Disk full' # Wine's text for a full disk
-check "full: the one item that met the full disk, and none after it" said full 'Could not extract 1 item:'
+check "full: each item that could not be made is named" said full 'Could not extract 2 items:\nUnInstall.exe: Disk full\nnpmirel.dll: Disk full'
 unchanged full
+expect small 5 ' MB' # the space needed and available, in MB
+check "small: no install folder content is left" [ -z "$(ls -A "$(folder_of "${prefix[small]}")")" ]
 expect blocked 2 'File already exists'
 unchanged blocked
 expect locked 3 'Tavio.exe: Sharing violation'
