@@ -74,19 +74,20 @@ plugin_registered() {
 # lines_in FILE: how many lines the file has (0 when it is missing)
 lines_in() { if [ -f "$1" ]; then wc -l <"$1"; else echo 0; fi; }
 
-# shown ID: whether the window is still on the screen
-shown() { xdotool search --onlyvisible --name '塔维欧安装向导' 2>/dev/null | grep -qx "$1"; }
+# shown ID [TITLE]: whether the window is still on the screen
+shown() { xdotool search --onlyvisible --name "${2:-塔维欧安装向导}" 2>/dev/null | grep -qx "$1"; }
 
-# answer_message: waits for the installer's message box and presses Return on it until
-# it is gone (a key sent before the box has the focus is lost)
+# answer_message [TITLE]: waits for a message box of that title (the installer's by
+# default) and presses Return on it until it is gone (a key sent before the box has
+# the focus is lost)
 answer_message() {
-  local id
-  id=$(wait_window '塔维欧安装向导' 60) || return 1
+  local id title=${1:-塔维欧安装向导}
+  id=$(wait_window "$title" 60) || return 1
   for _ in $(seq 30); do
     xdotool windowfocus --sync "$id" 2>/dev/null || true
     xdotool key --window "$id" Return 2>/dev/null || true
     xdotool key Return 2>/dev/null || true
-    wait_for 2 eval '! shown "$id"' && return 0
+    wait_for 2 eval '! shown "$id" "$title"' && return 0
   done
   return 1
 }
