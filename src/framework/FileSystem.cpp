@@ -71,3 +71,10 @@ bool CanCreateFoldersIn(std::string_view folder)
     RemoveDirectoryW(probe.c_str());
     return true;
 }
+
+std::optional<uint64_t> FileSizeOf(std::string_view path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(ToWide(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    return (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}

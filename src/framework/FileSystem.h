@@ -27,3 +27,6 @@ std::optional<uint64_t> FreeSpaceAt(std::string_view folder);
 // nobody uses, removed at once. Rights are not guessed from group membership: a person
 // may be elevated or not, and an administrator may have locked the folder.
 bool CanCreateFoldersIn(std::string_view folder);
+
+// The size of the file; nothing when it cannot be read.
+std::optional<uint64_t> FileSizeOf(std::string_view path);

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,3 +16,21 @@ std::string FirstArgument(std::string_view commandLine);
 // The unattended-run rule: a first argument of exactly "s", "/s" or "-s", or "jm"
 // (case-sensitive) anywhere in the file-name part of the executable's path.
 bool IsSilentModeFor(std::string_view commandLine, std::string_view exePath);
+
+// The switches deployment tools pass. "/D=<folder>" must be the last argument and
+// takes the rest of the line, blanks and all, unquoted; "/LOG=<file>" is an argument
+// before it. Both are additions: the first argument still decides silent mode alone.
+struct DeploymentSwitches {
+    std::optional<std::string> Folder; // as given, trailing blanks dropped
+    std::optional<std::string> LogFile;
+};
+DeploymentSwitches ReadDeploymentSwitches(std::string_view commandLine);
+
+// The folder of "/D=" as the install uses it (a trailing "\" added), or the message
+// that says why it cannot be used: it must be absolute (a drive or a share) and free
+// of the characters Windows forbids in names.
+struct FolderChoice {
+    std::string Folder;
+    std::string Error; // empty when the folder can be used
+};
+FolderChoice CheckInstallFolder(std::string_view folder);

@@ -2,6 +2,7 @@
 
 #include "framework/Application.h"
 #include "framework/WinStrings.h"
+#include "install/RunLog.h"
 #include "install/RunMode.h"
 
 namespace {
@@ -13,6 +14,7 @@ void ReportFailure(std::string_view text, int exitCode, unsigned flags)
     Application& application = Application::Instance();
     application.SetExitCode(exitCode);
     const bool silent = IsSilentMode();
+    LogStep("failed: " + std::string(text));
     // In the ANSI code page, like the progress lines: every debugger reads these
     // (Wine's log as well), where the UTF-16 form reaches only those that ask for it.
     if (silent) OutputDebugStringA(ToAnsi(text).c_str());

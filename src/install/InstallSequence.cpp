@@ -13,6 +13,7 @@
 #include "install/ProcessShutdown.h"
 #include "install/Product.h"
 #include "install/Registry.h"
+#include "install/RunLog.h"
 #include "install/RunMode.h"
 #include "install/Shortcuts.h"
 #include "sevenzip/I7zReader.h"
@@ -62,8 +63,9 @@ void InstallSequence::Run()
         application.Terminate();
         return;
     }
-    RunShutdownPasses([this] { observer_.StatusChanged("正在关闭塔维欧播放器主程序..."); },
-                      [this] { return Do.KillProcesses(ProcessShutdownList); }, Do.Wait);
+    const int passes = RunShutdownPasses([this] { observer_.StatusChanged("正在关闭塔维欧播放器主程序..."); },
+                                         [this] { return Do.KillProcesses(ProcessShutdownList); }, Do.Wait);
+    LogStep("shutdown passes: " + std::to_string(passes));
     Do.Wait(3000);
     observer_.StatusChanged("正在释放文件...");
     application.ProcessMessages();
@@ -97,15 +99,21 @@ void InstallSequence::Run()
     // (a file a newer version dropped) is still the product's to remove.
     if (const auto earlier = ReadManifest(folder + InstallManifestFileName)) manifest_.Merge(*earlier);
     SaveManifest(folder);
-    for (const std::string& link : CreateShortcuts(Settings)) manifest_.Add(InstallManifest::Kind::Shortcut, link);
+    for (const std::string& link : CreateShortcuts(Settings)) {
+        manifest_.Add(InstallManifest::Kind::Shortcut, link);
+        LogStep("shortcut: " + link);
+    }
     if (const auto programs = FindSpecialFolder(CSIDL_PROGRAMS)) {
         manifest_.Add(InstallManifest::Kind::ShortcutFolder, *programs + "\\塔维欧");
-        if (const auto link = CreateShortcutAt(folder + "UnInstall.exe", CSIDL_PROGRAMS, "塔维欧\\卸载塔维欧"))
+        if (const auto link = CreateShortcutAt(folder + "UnInstall.exe", CSIDL_PROGRAMS, "塔维欧\\卸载塔维欧")) {
             manifest_.Add(InstallManifest::Kind::Shortcut, *link);
+            LogStep("shortcut: " + *link);
+        }
     }
     if (IsOn(Settings.StartAtLogon) && SetRunAtLogon(folder + "tavio.exe", " Minimize ", true))
         manifest_.Add(InstallManifest::Kind::RegistryValue, std::string("HKCU\\") + RunKey + "\\tavio");
-    if (WriteUninstallEntry(folder + "UnInstall.exe", folder + "tavio.exe"))
+    if (WriteUninstallEntry(folder + "UnInstall.exe", folder + "tavio.exe",
+                            {folder, installedBytes_, TodayAsInstallDate()}))
         manifest_.Add(InstallManifest::Kind::RegistryKey, std::string("HKCU\\") + UninstallKey);
     if (const auto appData = FindSpecialFolder(CSIDL_APPDATA)) // the finish page writes it
         manifest_.Add(InstallManifest::Kind::DataFile, *appData + "\\Tavio\\mirelff.dat");
@@ -132,7 +140,10 @@ bool InstallSequence::ExtractPayload(const std::string& archive, const std::stri
             if (!reader->ItemIsFolder(i)) unpacked += static_cast<uint64_t>(std::max<int64_t>(reader->ItemSize(i), 0));
         if (const auto available = FreeSpaceAt(folder); available && !FitsOnDisk(unpacked, *available))
             throw NoSpaceError(unpacked, *available);
+        LogStep("extracting " + std::to_string(count) + " items (" + std::to_string(unpacked) + " bytes) into " + folder);
         reader->ExtractToFolder(folder);
+        installedBytes_ = unpacked;
+        LogStep("extracted " + std::to_string(count) + " items");
         for (uint32_t i = 0; i < count; ++i) {
             const std::string path = ToUtf8(reader->ItemPath(i));
             // Every folder an item lies in is the product's too (removed only when empty).
@@ -143,6 +154,7 @@ bool InstallSequence::ExtractPayload(const std::string& archive, const std::stri
     }
     Library.Remove(); // unloaded with the reader
     manifest_.Add(InstallManifest::Kind::File, product::LibraryFileName);
+    if (const auto size = FileSizeOf(folder + product::LibraryFileName)) installedBytes_ += *size;
     return true;
 }
 

@@ -63,6 +63,7 @@ private:
     void SaveManifest(const std::string& folder) const;
 
     InstallManifest manifest_; // what this run made, with what earlier installs made
+    uint64_t installedBytes_ = 0;
 
     InstallObserver& observer_;
 };

@@ -4,6 +4,7 @@
 #include "framework/Handles.h"
 #include "framework/SystemLibrary.h"
 #include "install/ProcessNames.h"
+#include "install/RunLog.h"
 
 #include <tlhelp32.h>
 
@@ -94,6 +95,7 @@ bool KillRunningProcesses(std::string_view list)
         if (api.EnumModules(process.Get(), &main, sizeof main, &needed) &&
             api.ModuleFileName(process.Get(), main, path, MAX_PATH)) {
             TerminateProcess(process.Get(), 0);
+            LogStep("stopped " + Utf8Name(entry.szExeFile) + " (process " + std::to_string(entry.th32ProcessID) + ")");
             result = true;
         }
     }

@@ -10,6 +10,7 @@
 #include "framework/SystemLibrary.h"
 #include "framework/WinStrings.h"
 #include "install/Product.h"
+#include "install/RunLog.h"
 
 namespace {
 
@@ -29,6 +30,15 @@ void WriteString(const RegKey& key, const char* name, const std::string& value)
         RegSetValueExW(key.Get(), ToWide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
                        static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
     if (status != ERROR_SUCCESS) throw Exception(SystemErrorText(status));
+    LogStep("registry: " + std::string(name) + " = " + value);
+}
+
+void WriteNumber(const RegKey& key, const char* name, DWORD value)
+{
+    const LSTATUS status = RegSetValueExW(key.Get(), ToWide(name).c_str(), 0, REG_DWORD,
+                                          reinterpret_cast<const BYTE*>(&value), sizeof value);
+    if (status != ERROR_SUCCESS) throw Exception(SystemErrorText(status));
+    LogStep("registry: " + std::string(name) + " = " + std::to_string(value));
 }
 
 std::string Quoted(const std::string& path) { return "\"" + ReplaceAll(path, "\\", "\\\\") + "\""; }
@@ -48,7 +58,7 @@ bool SetRunAtLogon(const std::string& executable, const std::string& arguments, 
     }
 }
 
-bool WriteUninstallEntry(const std::string& uninstaller, const std::string& icon)
+bool WriteUninstallEntry(const std::string& uninstaller, const std::string& icon, const InstallFacts& facts)
 {
     try {
         const RegKey key = OpenOrCreate(UninstallKey);
@@ -65,10 +75,26 @@ bool WriteUninstallEntry(const std::string& uninstaller, const std::string& icon
         WriteString(key, "URLInfoAbout", product::HomePageUrl);
         WriteString(key, "URLUpdateInfo", product::HomePageUrl);
         WriteString(key, "Publisher", product::Publisher);
+        // The folder is read as a path, not a command line: no quotes, single
+        // backslashes. The sizes and flags are numbers, as the Programs list reads them.
+        WriteString(key, "InstallLocation", facts.Folder);
+        WriteNumber(key, "EstimatedSize", static_cast<DWORD>((facts.InstalledBytes + 1023) / 1024));
+        WriteString(key, "InstallDate", facts.Date);
+        WriteNumber(key, "NoModify", 1);
+        WriteNumber(key, "NoRepair", 1);
+        WriteString(key, "QuietUninstallString", Quoted(uninstaller) + " /s");
         return true;
     } catch (const Exception&) {
         return false;
     }
+}
+
+std::string TodayAsInstallDate()
+{
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    const unsigned number = today.wYear * 10000u + today.wMonth * 100u + today.wDay;
+    return std::to_string(number);
 }
 
 std::string FileVersionString(const std::string& path)

@@ -7,6 +7,8 @@
 #include "framework/WinStrings.h"
 #include "install/CommandLine.h"
 
+DeploymentSwitches CommandLineSwitches() { return ReadDeploymentSwitches(ToUtf8(GetCommandLineW())); }
+
 bool IsSilentMode()
 {
     return IsSilentModeFor(ToUtf8(GetCommandLineW()), ModuleFileName(nullptr));

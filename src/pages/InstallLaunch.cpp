@@ -8,6 +8,8 @@
 #include "install/ExitCodes.h"
 #include "install/FailureReport.h"
 #include "install/InstallFlow.h"
+#include "install/Product.h"
+#include "install/RunLog.h"
 #include "install/RunMode.h"
 #include "pages/PayloadStaging.h"
 #include "pages/TForm1.h"
@@ -22,8 +24,12 @@ const char* Flag(const TbsSkinCheckRadioBox* box) { return box->Checked() ? "1" 
 // unattended run has nobody to do so and ends.
 void LaunchFailed(std::string_view text, int exitCode = exitcode::FolderOrStaging)
 {
-    if (IsSilentMode()) ReportFailure(text, exitCode, MB_OK);
-    else ShowMessage(text);
+    if (IsSilentMode()) {
+        ReportFailure(text, exitCode, MB_OK);
+    } else {
+        LogStep("failed: " + std::string(text));
+        ShowMessage(text);
+    }
 }
 
 } // namespace
@@ -50,6 +56,8 @@ void TForm1::Image2Click()
         return;
     }
 
+    LogStep("install folder: " + folder);
+    LogStep("staged " + std::string(product::ArchiveFileName) + " and " + product::LibraryFileName + " into " + folder);
     TForm2& progress = application.CreatePage<TForm2>();
     progressPage_ = &progress;
     if (!IsSilentMode()) progress.Show();

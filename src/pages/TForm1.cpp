@@ -9,6 +9,9 @@
 #include "framework/SpecialFolder.h"
 #include "install/DefaultFolder.h"
 #include "install/Product.h"
+#include "install/ExitCodes.h"
+#include "install/FailureReport.h"
+#include "install/RunLog.h"
 #include "install/RunMode.h"
 #include "pages/FolderBrowser.h"
 #include "skin/CompressedStoredSkin.h"
@@ -66,6 +69,21 @@ void TForm1::FormCreate()
     Image2->SetBounds(static_cast<int>(std::lrint((Width() - 197) / 2.0)), Image2->Top(), 197, 47); // 195.5 -> 196
     Edit1->SetBounds(Image2->Left() - 20, Edit1->Top(), Image2->Width() + 40, Edit1->Height());
     Edit1->SetText(DefaultInstallFolder());
+    if (const auto given = CommandLineSwitches().Folder) {
+        const FolderChoice choice = CheckInstallFolder(*given);
+        if (!choice.Error.empty()) {
+            // Before anything is written: an unattended run ends with the folder's code;
+            // a person reads why and may choose on the page.
+            LogStep("install folder refused: " + *given);
+            if (IsSilentMode()) {
+                ReportFailure(choice.Error, exitcode::FolderOrStaging, MB_OK);
+                return;
+            }
+            ShowMessage(choice.Error);
+        } else {
+            Edit1->SetText(choice.Folder);
+        }
+    }
     Button1->SetTop(Edit1->Top());
     for (TbsSkinCheckRadioBox* box : {bsSkinCheckRadioBox1, bsSkinCheckRadioBox2, bsSkinCheckRadioBox3, bsSkinCheckRadioBox4})
         box->SetChecked(true);

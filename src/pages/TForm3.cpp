@@ -11,6 +11,7 @@
 #include "framework/PathText.h"
 #include "framework/SystemLibrary.h"
 #include "framework/WinStrings.h"
+#include "install/RunLog.h"
 #include "install/RunMode.h"
 #include "pages/ChannelTag.h"
 #include "pages/PlayerStart.h"
@@ -31,6 +32,7 @@ std::string OwnFileName()
 
 void Start(const wchar_t* verb, const std::string& file, const std::string& parameters)
 {
+    LogStep("started " + file + (parameters.empty() ? "" : " " + parameters));
     ShellExecuteW(nullptr, verb, ToWide(file).c_str(), parameters.empty() ? nullptr : ToWide(parameters).c_str(),
                   nullptr, SW_SHOWNORMAL);
 }
@@ -45,7 +47,11 @@ void StartPlayerFrom(const std::string& folder, const char* parameters)
                          if (*parameters) Start(L"open", "\"" + player + "\"", parameters);
                          else Start(nullptr, player, {});
                      },
-                 .DebugLine = [](const std::string& line) { OutputDebugStringA(line.c_str()); }});
+                 .DebugLine =
+                     [](const std::string& line) {
+                         OutputDebugStringA(line.c_str());
+                         LogStep(line.substr(0, line.size() - 1)); // without its line end
+                     }});
 }
 
 } // namespace
@@ -61,6 +67,7 @@ void WriteChannelTag()
             // Other programs read this file: the tag goes in the system's code page.
             const std::string bytes = tag->empty() ? std::string() : ToAnsi(*tag) + "\r\n";
             WriteFileBytes(file, std::as_bytes(std::span(bytes)));
+            LogStep("channel tag \"" + *tag + "\" written to " + file);
         }
     } catch (const std::exception&) {
         // The tag is a courtesy to the channel; the install does not depend on it.

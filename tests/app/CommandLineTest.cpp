@@ -101,3 +101,48 @@ TEST(PathText, TrailingBackslashAddedOnce)
     EXPECT_EQ(IncludeTrailingBackslash(R"(C:\Tavio\)"), R"(C:\Tavio\)");
     EXPECT_EQ(IncludeTrailingBackslash(""), "\\");
 }
+
+TEST(DeploymentSwitches, FolderIsTheRestOfTheLineAndTheLogAnArgumentBeforeIt)
+{
+    struct Case {
+        const char* line;
+        std::optional<std::string> folder, log;
+        bool silent;
+    };
+    const Case cases[] = {
+        {R"("C:\dl\TavioSetup.exe" /s /D=C:\Apps\Tavio Player)", R"(C:\Apps\Tavio Player)", {}, true},
+        {R"(TavioSetup.exe /s /LOG=C:\logs\tavio.log /D=D:\塔维欧  )", R"(D:\塔维欧)", R"(C:\logs\tavio.log)", true},
+        {R"(TavioSetup.exe /LOG="C:\my logs\t.log" /s)", {}, R"(C:\my logs\t.log)", false}, // /s not first
+        {R"(TavioSetup.exe /D=)", "", {}, false},
+        {R"(TavioSetup.exe /d=C:\x)", {}, {}, false}, // the switch is "/D=", upper case
+        {R"(C:\dl\A/D=B\TavioSetup.exe /s)", {}, {}, true}, // only after a blank
+        {R"(TavioSetup.exe /s)", {}, {}, true},
+    };
+    for (const Case& c : cases) {
+        const DeploymentSwitches switches = ReadDeploymentSwitches(c.line);
+        EXPECT_EQ(switches.Folder, c.folder) << c.line;
+        EXPECT_EQ(switches.LogFile, c.log) << c.line;
+        EXPECT_EQ(Silent(c.line), c.silent) << c.line; // the first argument alone decides
+    }
+}
+
+TEST(DeploymentSwitches, FolderMustBeAbsoluteAndFreeOfForbiddenCharacters)
+{
+    const std::pair<const char*, const char*> usable[] = {
+        {R"(C:\Apps\Tavio Player)", R"(C:\Apps\Tavio Player\)"},
+        {R"(d:\塔维欧\)", R"(d:\塔维欧\)"},
+        {R"(\\server\share\Tavio)", R"(\\server\share\Tavio\)"},
+    };
+    for (const auto& [given, used] : usable) {
+        const FolderChoice choice = CheckInstallFolder(given);
+        EXPECT_EQ(choice.Error, "") << given;
+        EXPECT_EQ(choice.Folder, used) << given;
+    }
+    for (const char* bad : {"", R"(relative\path)", R"(\Apps\Tavio)", "C:Tavio", R"(C:\a<b)", R"(C:\a|b)",
+                            R"(C:\a:b)", R"(C:\a?b)", R"(C:\a"b)", "C:\\a\tb", R"(\\)"}) {
+        const FolderChoice choice = CheckInstallFolder(bad);
+        EXPECT_EQ(choice.Folder, "") << bad;
+        EXPECT_NE(choice.Error.find("无效"), std::string::npos) << bad;
+        EXPECT_NE(choice.Error.find(bad), std::string::npos) << bad; // it names what was given
+    }
+}

@@ -84,7 +84,8 @@ TEST(Registry, RunValueAndUninstallEntry)
     EXPECT_NE(RegGetValueW(HKEY_CURRENT_USER, ToWide(RunKey).c_str(), L"tavio", RRF_RT_REG_SZ, nullptr, data, &size),
               ERROR_SUCCESS);
 
-    ASSERT_TRUE(WriteUninstallEntry("C:\\Tavio\\UnInstall.exe", WinPath(TEST_PLAYER)));
+    const InstallFacts facts{"C:\\Tavio\\", 3 * 1024 * 1024 + 1, "20261209"};
+    ASSERT_TRUE(WriteUninstallEntry("C:\\Tavio\\UnInstall.exe", WinPath(TEST_PLAYER), facts));
     auto value = [](const wchar_t* name) {
         wchar_t text[512] = {};
         DWORD bytes = sizeof text;
@@ -94,7 +95,19 @@ TEST(Registry, RunValueAndUninstallEntry)
     EXPECT_EQ(value(L"DisplayName"), "塔维欧");
     EXPECT_EQ(value(L"UninstallString"), "\"C:\\\\Tavio\\\\UnInstall.exe\"");
     EXPECT_EQ(value(L"DisplayVersion"), "2.5.0.1024");
-    ASSERT_TRUE(WriteUninstallEntry("C:\\Tavio\\UnInstall.exe", "C:\\Tavio\\missing.exe"));
+    // What deployment tools read: the folder as a path, the quiet command like the other.
+    EXPECT_EQ(value(L"InstallLocation"), "C:\\Tavio\\");
+    EXPECT_EQ(value(L"InstallDate"), "20261209");
+    EXPECT_EQ(value(L"QuietUninstallString"), "\"C:\\\\Tavio\\\\UnInstall.exe\" /s");
+    auto number = [](const wchar_t* name) {
+        DWORD data = 0, bytes = sizeof data;
+        RegGetValueW(HKEY_CURRENT_USER, ToWide(UninstallKey).c_str(), name, RRF_RT_REG_DWORD, nullptr, &data, &bytes);
+        return data;
+    };
+    EXPECT_EQ(number(L"EstimatedSize"), 3073u); // KB, rounded up
+    EXPECT_EQ(number(L"NoModify"), 1u);
+    EXPECT_EQ(number(L"NoRepair"), 1u);
+    ASSERT_TRUE(WriteUninstallEntry("C:\\Tavio\\UnInstall.exe", "C:\\Tavio\\missing.exe", facts));
     EXPECT_EQ(value(L"DisplayVersion"), "1.0.0.1");
     RegDeleteKeyW(HKEY_CURRENT_USER, ToWide(UninstallKey).c_str());
 }
