@@ -1,7 +1,10 @@
 #include "framework/GraphicControl.h"
 
+#include <algorithm>
 #include <windowsx.h>
 
+#include "framework/DcScopes.h"
+#include "framework/Handles.h"
 #include "framework/Page.h"
 #include "framework/PropertyReader.h"
 
@@ -20,12 +23,26 @@ void GraphicControl::SetVisible(bool visible)
 {
     if (visible_ == visible) return;
     visible_ = visible;
-    parent_.InvalidateRect(bounds_);
+    RECT r = bounds_;
+    InflateRect(&r, FocusMarkMargin, FocusMarkMargin);
+    parent_.InvalidateRect(r);
 }
 
 void GraphicControl::Invalidate()
 {
-    if (visible_) parent_.InvalidateRect(bounds_);
+    if (!visible_) return;
+    RECT r = bounds_;
+    InflateRect(&r, FocusMarkMargin, FocusMarkMargin); // its focus mark goes with it
+    parent_.InvalidateRect(r);
+}
+
+void GraphicControl::PaintFocusMark(HDC dc) const
+{
+    GdiObject pen(CreatePen(PS_SOLID, 2, FocusColor));
+    SelectedObject selectedPen(dc, pen.Get());
+    SelectedObject noFill(dc, GetStockObject(NULL_BRUSH));
+    const int m = FocusMarkMargin - 1, corner = std::min(Height(), 12);
+    RoundRect(dc, bounds_.left - m, bounds_.top - m, bounds_.right + m, bounds_.bottom + m, corner, corner);
 }
 
 void GraphicControl::Paint(HDC) {}
@@ -51,7 +68,7 @@ void GraphicControl::MouseLeft()
 
 bool GraphicControl::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
-    if (SetPlacementProperty(*this, property, loader) ||
+    if (SetPlacementProperty(*this, property, loader) || SetPageControlProperty(*this, property, loader) ||
         SetNotifyProperty(property, loader,
                           {{"OnClick", &OnClick}, {"OnMouseEnter", &OnMouseEnter}, {"OnMouseLeave", &OnMouseLeave}}))
         return true;
@@ -64,6 +81,10 @@ bool GraphicControl::SetProperty(const PageProperty& property, PropertyReader& l
         const std::string cursor = loader.Identifier(property);
         if (cursor != "hand" && cursor != "default") loader.Fail(property, "Cursor is hand or default");
         HandCursor = cursor == "hand";
+    } else if (name == "TabStop") {
+        tabStop_ = loader.Boolean(property);
+    } else if (name == "FocusColor") {
+        FocusColor = static_cast<COLORREF>(loader.Integer(property));
     } else if (name == "OnMouseDown") {
         OnMouseDown = loader.Mouse(property);
     } else if (name == "OnMouseUp") {
