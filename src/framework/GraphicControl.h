@@ -35,10 +35,10 @@ public:
     bool TabStop() const override { return tabStop_; }
     void SetTabStop(bool on) { tabStop_ = on; }
     void Activate() override { Click(); }
-    // A ring around the control in FocusColor, clear of it, with rounded corners like
-    // the buttons of the artwork.
+    // A smooth ring in FocusColor just clear of the control's outline, whose ends are
+    // round as the artwork's buttons are.
     void PaintFocusMark(HDC dc) const override;
-    COLORREF FocusColor = RGB(37, 99, 235);
+    COLORREF FocusColor = RGB(22, 119, 255); // the artwork's blue
 
     NotifyEvent OnClick;
     NotifyEvent OnMouseEnter;
@@ -67,6 +67,8 @@ public:
 
 protected:
     virtual void Click();
+    // What the focus ring goes round, in the page's coordinates: the bounds.
+    virtual RECT FocusOutline() const { return bounds_; }
 
 private:
     Page& parent_;
