@@ -269,18 +269,19 @@ LRESULT Page::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         Application::Instance().PageActivated(*this);
         // Back where the person left it, as a dialog does; the page's own window
         // otherwise, which hands the focus on (WM_SETFOCUS).
-        if (focusOnDeactivate_ && IsWindowVisible(focusOnDeactivate_) && IsWindowEnabled(focusOnDeactivate_) &&
-            !HIWORD(wParam)) {
+        if (focusOnDeactivate_ && IsChild(Handle(), focusOnDeactivate_) && IsWindowVisible(focusOnDeactivate_) &&
+            IsWindowEnabled(focusOnDeactivate_) && !HIWORD(wParam)) {
             ::SetFocus(std::exchange(focusOnDeactivate_, nullptr));
             return 0;
         }
         break;
     case WM_SETFOCUS: {
-        PageControl* control = windowlessFocus_;
-        if (!control || !std::ranges::count(TabStops(), control)) {
-            const auto stops = TabStops();
-            control = stops.empty() ? nullptr : stops.front();
-        }
+        // For the windowless control it held the focus for last, while Tab still
+        // reaches it; the first tab stop otherwise.
+        const auto stops = TabStops();
+        PageControl* control = std::ranges::count(stops, windowlessFocus_) ? windowlessFocus_
+                               : stops.empty()                             ? nullptr
+                                                                           : stops.front();
         if (control) FocusControl(*control);
         return 0;
     }
@@ -330,8 +331,7 @@ LRESULT Page::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         SetHover(nullptr);
         return 0;
     case WM_SYSCHAR:
-        for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-            if (SendMessageW(child, WM_DIALOGCHAR, wParam, 0)) return 0;
+        if (OfferAccelerator(wParam)) return 0;
         break;
     default:
         // A broadcast reaches the page's controls too: skinned ones re-read their skin.
@@ -439,9 +439,19 @@ void Page::Cancel()
     if (CancelControl && CancelControl->Enabled()) CancelControl->Activate();
 }
 
+bool Page::OfferAccelerator(WPARAM character)
+{
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (SendMessageW(child, WM_DIALOGCHAR, character, 0)) return true;
+    return false;
+}
+
 bool Page::DialogKey(const MSG& msg)
 {
-    if (msg.message != WM_KEYDOWN || (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))) return false;
+    if (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd)) return false;
+    // Alt+character is the page's wherever the focus is, the system's buttons included.
+    if (msg.message == WM_SYSCHAR) return OfferAccelerator(msg.wParam);
+    if (msg.message != WM_KEYDOWN) return false;
     if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
     switch (msg.wParam) {
     case VK_TAB:

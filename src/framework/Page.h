@@ -102,8 +102,8 @@ public:
     // A windowless control has the focus while the page's window holds it for it.
     PageControl* DefaultControl = nullptr;
     PageControl* CancelControl = nullptr;
-    // The controls Tab reaches now, in tab order: tab stops that are shown, enabled and
-    // within the page's current height.
+    // The controls of the page's definition that Tab reaches now, in tab order: tab
+    // stops that are shown, enabled and within the page's current height.
     std::vector<PageControl*> TabStops() const;
     bool WithinHeight(const PageControl& control) const;
     PageControl* FocusedControl() const;
@@ -147,6 +147,8 @@ private:
     void SetWindowlessFocus(PageControl* control);
     void InvalidateFocusMark();
     void Cancel();
+    // Offers an Alt+character to the child windows; true when one took it.
+    bool OfferAccelerator(WPARAM character);
 
     std::vector<std::unique_ptr<TComponent>> components_; // made by a definition
     std::vector<GraphicControl*> controls_;
