@@ -62,6 +62,8 @@ check "the folder row is hidden below the collapsed page" state_has 浏览 invis
 
 keys "$options" Tab Tab Tab
 check "Tab x3 reaches the toggle" wait_for 10 focus_is 自定义选项
+toggle_frame() { shoot "$options" keyboard-toggle-focused && [ "$(pixel keyboard-toggle-focused 510 368)" = 0a0805 ]; }
+check "the toggle shows its focus" wait_for 10 toggle_frame
 keys "$options" Return
 check "Enter on the toggle expands the page to 588 x 550" wait_for 10 size_is "$options" 588x550
 check "the focus stays on the toggle" focus_is 自定义选项
@@ -74,7 +76,8 @@ check "Tab goes round to the install button" wait_for 10 focus_is 立即安装
 check "the install button shows its focus ring" wait_for 10 ring
 keys "$options" Tab Tab
 check "Tab x2 more reach the desktop box" wait_for 10 focus_is 生成桌面快捷方式
-shoot "$options" keyboard-box-focused
+frame() { shoot "$options" keyboard-box-focused && [ "$(pixel keyboard-box-focused 204 460)" = 000000 ]; }
+check "the desktop box shows its dotted focus frame" wait_for 10 frame
 keys "$options" space
 unchecked() { read_tree && state_lacks 生成桌面快捷方式 checked; }
 check "Space unchecks the desktop box" wait_for 10 unchecked
