@@ -1,5 +1,6 @@
-// The pages from the keyboard: keys go into the queue as the system puts them there
-// and reach the page through the application's message loop.
+// The pages from the keyboard, whose keys go into the queue as the system puts them
+// there and reach the page through the application's message loop, and from a screen
+// reader's side of the accessibility interface.
 #include <gtest/gtest.h>
 
 #include <oleacc.h>
@@ -7,6 +8,7 @@
 #include <tuple>
 
 #include "TestSupport.h"
+#include "framework/InterfacedObject.h"
 #include "pages/TForm1.h"
 #include "pages/TForm2.h"
 #include "skinctrls/PngImageView.h"
@@ -192,4 +194,43 @@ TEST(ProgressKeys, EscAndAltF4AskTheCloseQuestion)
     }
     EXPECT_FALSE(Application::Instance().Terminated()); // answered No
     EXPECT_TRUE(form2.Visible());
+}
+
+TEST(ProgressReader, HearsTheBarInPercentAndPressesTheCloseMarkLater)
+{
+    ApplicationSession session(IDNO);
+    TForm2& form2 = Application::Instance().CreatePage<TForm2>();
+    form2.Show();
+    form2.ProgressBar1->SetMax(400);
+    form2.ProgressBar1->SetPosition(100);
+    ComPtr<IAccessible> page;
+    ASSERT_EQ(AccessibleObjectFromWindow(form2.Handle(), OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(page.Put())),
+              S_OK);
+    const auto text = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*), VARIANT child) {
+        BSTR value = nullptr;
+        std::string result = SUCCEEDED((page.Get()->*get)(child, &value)) && value ? ToUtf8(value) : "";
+        SysFreeString(value);
+        return result;
+    };
+    LONG count = 0;
+    ASSERT_EQ(page->get_accChildCount(&count), S_OK);
+    std::vector<std::string> heard;
+    VARIANT closeMark{};
+    for (LONG id = 1; id <= count; ++id) {
+        VARIANT child{};
+        child.vt = VT_I4;
+        child.lVal = id;
+        VARIANT role{};
+        page->get_accRole(child, &role);
+        heard.push_back(std::to_string(role.lVal) + " " + text(&IAccessible::get_accName, child) + " " +
+                        text(&IAccessible::get_accValue, child));
+        if (text(&IAccessible::get_accName, child) == "关闭") closeMark = child;
+    }
+    EXPECT_EQ(heard, (std::vector<std::string>{std::to_string(ROLE_SYSTEM_PUSHBUTTON) + " 最小化 ",
+                                               std::to_string(ROLE_SYSTEM_PUSHBUTTON) + " 关闭 ",
+                                               std::to_string(ROLE_SYSTEM_PROGRESSBAR) + " 安装进度 25%"}));
+    ASSERT_EQ(page->accDoDefaultAction(closeMark), S_OK);
+    EXPECT_TRUE(session.Messages.empty()); // the reader does not wait for the question
+    Application::Instance().ProcessMessages();
+    EXPECT_EQ(session.Messages.size(), 1u);
 }
