@@ -26,14 +26,16 @@ void GraphicControl::SetVisible(bool visible)
 {
     if (visible_ == visible) return;
     visible_ = visible;
-    RECT r = bounds_;
-    InflateRect(&r, FocusMarkMargin, FocusMarkMargin);
-    parent_.InvalidateRect(r);
+    InvalidateArea();
 }
 
 void GraphicControl::Invalidate()
 {
-    if (!visible_) return;
+    if (visible_) InvalidateArea();
+}
+
+void GraphicControl::InvalidateArea()
+{
     RECT r = bounds_;
     InflateRect(&r, FocusMarkMargin, FocusMarkMargin); // its focus mark goes with it
     parent_.InvalidateRect(r);

@@ -71,6 +71,8 @@ protected:
     virtual RECT FocusOutline() const { return bounds_; }
 
 private:
+    void InvalidateArea();
+
     Page& parent_;
     RECT bounds_{};
     bool visible_ = true;

@@ -110,9 +110,6 @@ public:
     void FocusControl(PageControl& control);
     // The keyboard focus is on the page or one of its controls.
     bool HasKeyboard() const;
-    // Focus marks show from the first Tab on, as the system's dialogs do, so that
-    // nothing changes for the mouse.
-    bool FocusCues() const { return focusCues_; }
     // A key message bound for the page or one of its controls, seen by the message loop
     // before it is translated; true when the page took it.
     bool DialogKey(const MSG& msg);
@@ -121,6 +118,7 @@ public:
     // id is its position from 1.
     std::vector<PageControl*> AccessibleControls() const;
     LONG AccessibleChildId(const PageControl& control) const;
+    // Presses the control once the page's queue gets to it (a screen reader's press).
     void PressLater(PageControl& control);
 
     void AddControl(GraphicControl& control) { controls_.push_back(&control); }
@@ -163,6 +161,6 @@ private:
     bool paintingCopy_ = false;
     PageControl* windowlessFocus_ = nullptr; // the focused control while the page's window has the focus
     HWND focusOnDeactivate_ = nullptr;       // the control window to give the focus back to
-    bool focusCues_ = false;
+    bool focusCues_ = false; // focus marks show from the first Tab on, as in the system's dialogs
     bool spaceDown_ = false;
 };
