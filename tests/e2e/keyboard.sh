@@ -97,6 +97,9 @@ if final=$(wait_window 塔维欧安装向导 120 588x358 "$options") && wait_for
     check "the finish button is a push button" role_is 立即体验 pushbutton
     check "the finish button has the focus" focus_is 立即体验
     final=$(wait_window 塔维欧安装向导 10 588x358 "$options")
+    keys "$final" Tab # the one tab stop: the focus stays, and its ring shows
+    ring() { shoot "$final" keyboard-finish-focused && [ "$(pixel keyboard-finish-focused 165 315)" = ffffff ]; }
+    check "the finish button shows its focus ring" wait_for 10 ring
     keys "$final" Return
   else
     fail "Enter installs, and the finish page follows"
