@@ -85,8 +85,10 @@ void Application::Run()
 void Application::Dispatch(const MSG& msg)
 {
     // A page sees the keys of its controls first, as a dialog's loop gives them to it.
-    Page* page = msg.hwnd ? Page::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)) : nullptr;
-    if (page && page->DialogKey(msg)) return;
+    if (msg.hwnd && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
+        Page* page = Page::FromHandle(GetAncestor(msg.hwnd, GA_ROOT));
+        if (page && page->DialogKey(msg)) return;
+    }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
 }
