@@ -78,9 +78,19 @@ void Application::Run()
             terminated_ = true;
             break;
         }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        Dispatch(msg);
     }
+}
+
+void Application::Dispatch(const MSG& msg)
+{
+    // A page sees the keys of its controls first, as a dialog's loop gives them to it.
+    if (msg.hwnd && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
+        Page* page = Page::FromHandle(GetAncestor(msg.hwnd, GA_ROOT));
+        if (page && page->DialogKey(msg)) return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
 }
 
 void Application::Terminate() { PostQuitMessage(0); }
@@ -93,8 +103,7 @@ void Application::ProcessMessages()
             terminated_ = true;
             continue;
         }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        Dispatch(msg);
     }
 }
 

@@ -87,6 +87,7 @@ private:
     Application();
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     HWND DialogOwner() const;
+    void Dispatch(const MSG& msg);
 
     std::string title_;
     std::vector<std::unique_ptr<Page>> pages_;

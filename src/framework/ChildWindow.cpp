@@ -32,7 +32,7 @@ void ChildWindow::SetFont(const FontSpec& style)
 
 bool ChildWindow::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
-    if (SetPlacementProperty(*this, property, loader)) return true;
+    if (SetPlacementProperty(*this, property, loader) || SetPageControlProperty(*this, property, loader)) return true;
     if (property.Name != "FontHeight") return false;
     SetFont(FontSpec{.Height = loader.Integer(property)});
     return true;

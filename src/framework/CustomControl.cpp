@@ -5,6 +5,7 @@
 #include "framework/DcScopes.h"
 #include "framework/DibSection.h"
 #include "framework/Page.h"
+#include "framework/PageAccessible.h"
 #include "framework/PropertyReader.h"
 
 namespace {
@@ -45,7 +46,7 @@ void CustomControl::SetTabStop(bool tabStop)
 
 bool CustomControl::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
-    if (SetPlacementProperty(*this, property, loader) ||
+    if (SetPlacementProperty(*this, property, loader) || SetPageControlProperty(*this, property, loader) ||
         SetNotifyProperty(property, loader,
                           {{"OnClick", &OnClick}, {"OnMouseEnter", &OnMouseEnter}, {"OnMouseLeave", &OnMouseLeave}}))
         return true;
@@ -177,6 +178,9 @@ LRESULT CustomControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ENABLE:
         Invalidate();
         return 0;
+    case WM_GETOBJECT:
+        if (const LRESULT object = AnswerGetObject(Handle(), wParam, lParam)) return object;
+        break;
     }
     return Window::HandleMessage(message, wParam, lParam);
 }

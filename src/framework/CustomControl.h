@@ -5,6 +5,7 @@
 #include "framework/DibSection.h"
 #include "framework/Component.h"
 #include "framework/GraphicControl.h"
+#include "framework/PageControl.h"
 #include "framework/Placement.h"
 #include "framework/Window.h"
 
@@ -13,7 +14,7 @@ class Page;
 // The base of windowed controls that paint themselves: a child window of the page
 // that can take the focus and the keyboard, knows when the mouse comes and goes, and
 // paints over a copy of what lies behind it.
-class CustomControl : public TComponent, protected Window, public Placement<CustomControl> {
+class CustomControl : public TComponent, protected Window, public PageControl, public Placement<CustomControl> {
 public:
     explicit CustomControl(Page& parent);
     ~CustomControl() override;
@@ -21,14 +22,17 @@ public:
     static CustomControl* FromHandle(HWND window);
 
     using Window::Handle;
-    Page& Parent() const { return parent_; }
-    RECT Bounds() const { return bounds_; }
+    Page& Parent() const override { return parent_; }
+    RECT Bounds() const override { return bounds_; }
     void SetBounds(int left, int top, int width, int height);
-    bool Visible() const { return IsWindowVisible(Handle()) != FALSE; }
+    bool Visible() const override { return IsWindowVisible(Handle()) != FALSE; }
     void SetVisible(bool visible) { ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE); }
-    bool Enabled() const { return IsWindowEnabled(Handle()) != FALSE; }
+    bool Enabled() const override { return IsWindowEnabled(Handle()) != FALSE; }
     void SetEnabled(bool enabled);
-    bool TabStop() const;
+    bool TabStop() const override;
+    HWND FocusWindow() const override { return Handle(); }
+    HWND AccessibleWindow() const override { return Handle(); }
+    void Activate() override { Click(); }
     void SetTabStop(bool tabStop);
     // Kept from the focus messages: asking the system costs a round trip per paint.
     bool Focused() const { return focused_; }
@@ -48,7 +52,8 @@ public:
     NotifyEvent OnMouseEnter;
     NotifyEvent OnMouseLeave;
 
-    // Bounds, Visible, Enabled, TabStop, OnClick, OnMouseEnter, OnMouseLeave.
+    // Bounds, Visible, Enabled, TabStop, OnClick, OnMouseEnter, OnMouseLeave, TabOrder,
+    // AccessibleName, AccessibleRole.
     bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 
 protected:

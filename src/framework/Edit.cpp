@@ -1,9 +1,14 @@
 #include "framework/Edit.h"
 
+#include <oleacc.h>
+
 #include "framework/PropertyReader.h"
 #include "framework/WinStrings.h"
 
-Edit::Edit(Page& parent) : ChildWindow(parent, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE) {}
+Edit::Edit(Page& parent) : ChildWindow(parent, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE)
+{
+    Role = AccessibleRole::Text;
+}
 
 std::string Edit::Text() const
 {
@@ -12,7 +17,11 @@ std::string Edit::Text() const
     return ToUtf8(text);
 }
 
-void Edit::SetText(std::string_view text) { SetWindowTextW(Handle(), ToWide(text).c_str()); }
+void Edit::SetText(std::string_view text)
+{
+    SetWindowTextW(Handle(), ToWide(text).c_str());
+    NotifyAccessible(EVENT_OBJECT_VALUECHANGE);
+}
 
 bool Edit::SetProperty(const PageProperty& property, PropertyReader& loader)
 {

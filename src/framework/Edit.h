@@ -11,6 +11,7 @@ public:
 
     std::string Text() const;
     void SetText(std::string_view text);
+    std::string AccessibleValue() const override { return Text(); }
 
     bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 };

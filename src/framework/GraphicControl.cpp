@@ -1,7 +1,13 @@
 #include "framework/GraphicControl.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <windowsx.h>
 
+#include "framework/DcScopes.h"
+#include "framework/DibSection.h"
+#include "framework/Handles.h"
 #include "framework/Page.h"
 #include "framework/PropertyReader.h"
 
@@ -20,12 +26,51 @@ void GraphicControl::SetVisible(bool visible)
 {
     if (visible_ == visible) return;
     visible_ = visible;
-    parent_.InvalidateRect(bounds_);
+    InvalidateArea();
 }
 
 void GraphicControl::Invalidate()
 {
-    if (visible_) parent_.InvalidateRect(bounds_);
+    if (visible_) InvalidateArea();
+}
+
+void GraphicControl::InvalidateArea()
+{
+    RECT r = bounds_;
+    InflateRect(&r, FocusMarkMargin, FocusMarkMargin); // its focus mark goes with it
+    parent_.InvalidateRect(r);
+}
+
+void GraphicControl::PaintFocusMark(HDC dc) const
+{
+    // GDI draws no smooth curves: the ring's coverage is worked out per pixel over a
+    // copy of what lies there, from the distance to the outline, a rounded rectangle.
+    constexpr double Gap = 1.5, Thickness = 2;
+    const RECT outline = FocusOutline();
+    const int m = FocusMarkMargin, left = outline.left - m, top = outline.top - m;
+    const int w = outline.right - outline.left + 2 * m, h = outline.bottom - outline.top + 2 * m;
+    void* bits = nullptr;
+    const GdiObject surface = CreateTopDownDibSection(w, h, 32, &bits, dc);
+    const MemoryDC memory(CreateCompatibleDC(dc));
+    const SelectedObject selected(memory.Get(), surface.Get());
+    if (!bits || !selected.Selected()) return;
+    BitBlt(memory.Get(), 0, 0, w, h, dc, left, top, SRCCOPY);
+    GdiFlush();
+    const double halfWidth = (w - 2 * m) / 2.0, halfHeight = (h - 2 * m) / 2.0;
+    const double radius = std::min(halfWidth, halfHeight);
+    const double paint[3] = {static_cast<double>(GetBValue(FocusColor)), static_cast<double>(GetGValue(FocusColor)),
+                             static_cast<double>(GetRValue(FocusColor))};
+    auto* pixel = static_cast<uint8_t*>(bits);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x, pixel += 4) {
+            const double px = std::fabs(x + 0.5 - w / 2.0) - (halfWidth - radius);
+            const double py = std::fabs(y + 0.5 - h / 2.0) - (halfHeight - radius);
+            const double outside = std::hypot(std::max(px, 0.0), std::max(py, 0.0)) + std::min(std::max(px, py), 0.0) - radius;
+            const double cover = std::clamp(Thickness / 2 + 0.5 - std::fabs(outside - Gap - Thickness / 2), 0.0, 1.0);
+            for (int c = 0; c < 3; ++c) pixel[c] = static_cast<uint8_t>(std::lround(pixel[c] + (paint[c] - pixel[c]) * cover));
+        }
+    }
+    BitBlt(dc, left, top, w, h, memory.Get(), 0, 0, SRCCOPY);
 }
 
 void GraphicControl::Paint(HDC) {}
@@ -51,7 +96,7 @@ void GraphicControl::MouseLeft()
 
 bool GraphicControl::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
-    if (SetPlacementProperty(*this, property, loader) ||
+    if (SetPlacementProperty(*this, property, loader) || SetPageControlProperty(*this, property, loader) ||
         SetNotifyProperty(property, loader,
                           {{"OnClick", &OnClick}, {"OnMouseEnter", &OnMouseEnter}, {"OnMouseLeave", &OnMouseLeave}}))
         return true;
@@ -64,6 +109,10 @@ bool GraphicControl::SetProperty(const PageProperty& property, PropertyReader& l
         const std::string cursor = loader.Identifier(property);
         if (cursor != "hand" && cursor != "default") loader.Fail(property, "Cursor is hand or default");
         HandCursor = cursor == "hand";
+    } else if (name == "TabStop") {
+        tabStop_ = loader.Boolean(property);
+    } else if (name == "FocusColor") {
+        FocusColor = static_cast<COLORREF>(loader.Integer(property));
     } else if (name == "OnMouseDown") {
         OnMouseDown = loader.Mouse(property);
     } else if (name == "OnMouseUp") {

@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "framework/Component.h"
+#include "framework/PageControl.h"
 #include "framework/Placement.h"
 #include "framework/Win32.h"
 
@@ -9,26 +10,35 @@ class Page;
 
 enum class MouseButton { Left, Right, Middle };
 
-// A control without a window of its own: its page paints it and hands it the mouse.
-class GraphicControl : public TComponent, public Placement<GraphicControl> {
+// A control without a window of its own: its page paints it, hands it the mouse and,
+// when it is a tab stop, holds the keyboard focus for it.
+class GraphicControl : public TComponent, public PageControl, public Placement<GraphicControl> {
 public:
     explicit GraphicControl(Page& parent);
     GraphicControl(const GraphicControl&) = delete;
     GraphicControl& operator=(const GraphicControl&) = delete;
     ~GraphicControl() override;
 
-    Page& Parent() const { return parent_; }
-    RECT Bounds() const { return bounds_; }
+    Page& Parent() const override { return parent_; }
+    RECT Bounds() const override { return bounds_; }
     void SetBounds(int left, int top, int width, int height);
     // Client-aligned: the control always covers its page's client area.
     bool FillsParent() const { return fillsParent_; }
     void SetFillsParent(bool fills);
 
-    bool Visible() const { return visible_; }
+    bool Visible() const override { return visible_; }
     void SetVisible(bool visible);
-    bool Enabled() const { return enabled_; }
+    bool Enabled() const override { return enabled_; }
     void SetEnabled(bool enabled) { enabled_ = enabled; }
     bool HandCursor = false;
+
+    bool TabStop() const override { return tabStop_; }
+    void SetTabStop(bool on) { tabStop_ = on; }
+    void Activate() override { Click(); }
+    // A smooth ring in FocusColor just clear of the control's outline, whose ends are
+    // round as the artwork's buttons are.
+    void PaintFocusMark(HDC dc) const override;
+    COLORREF FocusColor = RGB(22, 119, 255); // the artwork's blue
 
     NotifyEvent OnClick;
     NotifyEvent OnMouseEnter;
@@ -51,17 +61,23 @@ public:
     void Invalidate();
 
     // Bounds, Align (client), Visible, Enabled, Cursor (hand), OnClick, OnMouseDown,
-    // OnMouseUp, OnMouseEnter, OnMouseLeave.
+    // OnMouseUp, OnMouseEnter, OnMouseLeave, TabStop, TabOrder, FocusColor,
+    // AccessibleName, AccessibleRole.
     bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 
 protected:
     virtual void Click();
+    // What the focus ring goes round, in the page's coordinates: the bounds.
+    virtual RECT FocusOutline() const { return bounds_; }
 
 private:
+    void InvalidateArea();
+
     Page& parent_;
     RECT bounds_{};
     bool visible_ = true;
     bool enabled_ = true;
+    bool tabStop_ = false;
     bool clicked_ = false;
     bool fillsParent_ = false;
 };

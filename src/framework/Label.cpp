@@ -93,6 +93,15 @@ void Label::Paint(HDC dc)
     DrawCaption(dc, r, TextFlags());
 }
 
+void Label::PaintFocusMark(HDC dc) const
+{
+    RECT r = Bounds();
+    InflateRect(&r, 2, 1);
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(255, 255, 255));
+    DrawFocusRect(dc, &r);
+}
+
 bool Label::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
     const std::string& name = property.Name;

@@ -29,6 +29,9 @@ public:
     void SetAutoSize(bool on);
 
     void Paint(HDC dc) override;
+    std::string SpokenName() const override { return AccessibleName.empty() ? caption_ : AccessibleName; }
+    // The system's dotted focus rectangle around the text, as links have it.
+    void PaintFocusMark(HDC dc) const override;
     // Caption, FontName, FontHeight, FontColor, FontBold, FontUnderline, Color,
     // Transparent, Alignment (left, center, right), ShowAccelChar, WordWrap, AutoSize,
     // and the graphic control's own.

@@ -8,6 +8,7 @@
 #include "framework/DcScopes.h"
 #include "framework/DibSection.h"
 #include "framework/Handles.h"
+#include "framework/PageAccessible.h"
 #include "framework/PropertyReader.h"
 
 Page::Page(int width, int height) : color_(GetSysColor(COLOR_BTNFACE))
@@ -23,6 +24,8 @@ Page::~Page()
     components_.clear(); // while the page's window and control list still exist
     Application::Instance().PageDestroyed(*this);
 }
+
+Page* Page::FromHandle(HWND window) { return dynamic_cast<Page*>(Window::FromHandle(window)); }
 
 void Page::Show()
 {
@@ -125,6 +128,10 @@ bool Page::SetProperty(const PageProperty& property, PropertyReader& loader)
         OnShow = loader.Notify(property);
     } else if (name == "OnMouseDown") {
         OnMouseDown = loader.Mouse(property);
+    } else if (name == "DefaultControl") {
+        loader.Reference<PageControl>(property, [this](PageControl* control) { DefaultControl = control; });
+    } else if (name == "CancelControl") {
+        loader.Reference<PageControl>(property, [this](PageControl* control) { CancelControl = control; });
     } else {
         return false;
     }
@@ -134,6 +141,7 @@ bool Page::SetProperty(const PageProperty& property, PropertyReader& loader)
 void Page::RemoveControl(GraphicControl& control)
 {
     std::erase(controls_, &control);
+    if (windowlessFocus_ == &control) windowlessFocus_ = nullptr;
     if (mouseControl_ == &control) mouseControl_ = nullptr;
     if (hoverControl_ == &control) hoverControl_ = nullptr;
 }
@@ -179,6 +187,10 @@ void Page::Render(HDC dc, const RECT& area, const GraphicControl* below)
         IntersectClipRect(dc, overlap.left, overlap.top, overlap.right, overlap.bottom);
         OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
         control->Paint(dc);
+    }
+    if (!below && windowlessFocus_ && focusCues_ && GetFocus() == Handle() && windowlessFocus_->Visible()) {
+        SavedDC inner(dc);
+        windowlessFocus_->PaintFocusMark(dc);
     }
 }
 
@@ -249,7 +261,49 @@ LRESULT Page::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         AlignControls();
         break;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE) Application::Instance().PageActivated(*this);
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            focusOnDeactivate_ = IsChild(Handle(), focus) ? focus : nullptr;
+            break;
+        }
+        Application::Instance().PageActivated(*this);
+        // Back where the person left it, as a dialog does; the page's own window
+        // otherwise, which hands the focus on (WM_SETFOCUS).
+        if (focusOnDeactivate_ && IsChild(Handle(), focusOnDeactivate_) && IsWindowVisible(focusOnDeactivate_) &&
+            IsWindowEnabled(focusOnDeactivate_) && !HIWORD(wParam)) {
+            ::SetFocus(std::exchange(focusOnDeactivate_, nullptr));
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS: {
+        // For the windowless control it held the focus for last, while Tab still
+        // reaches it; the first tab stop otherwise.
+        const auto stops = TabStops();
+        PageControl* control = std::ranges::count(stops, windowlessFocus_) ? windowlessFocus_
+                               : stops.empty()                             ? nullptr
+                                                                           : stops.front();
+        if (control) FocusControl(*control);
+        return 0;
+    }
+    case WM_KILLFOCUS:
+        InvalidateFocusMark();
+        return 0;
+    case WM_KEYDOWN:
+        if (wParam == VK_SPACE) spaceDown_ = true;
+        return 0;
+    case WM_KEYUP:
+        // A windowless button is pressed as the system's are: when Space comes up.
+        if (wParam == VK_SPACE && std::exchange(spaceDown_, false) && windowlessFocus_ && windowlessFocus_->Enabled())
+            windowlessFocus_->Activate();
+        return 0;
+    case WM_PRESSCONTROL: {
+        const auto controls = PageControls();
+        auto* control = reinterpret_cast<PageControl*>(lParam);
+        if (std::ranges::count(controls, control) && control->Enabled()) control->Activate();
+        return 0;
+    }
+    case WM_GETOBJECT:
+        if (const LRESULT object = AnswerGetObject(Handle(), wParam, lParam)) return object;
         break;
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT) {
@@ -268,15 +322,16 @@ LRESULT Page::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_CLOSE:
-        // Alt+F4 on a page asks the application to end, like its close mark.
-        Application::Instance().Terminate();
+        // Alt+F4 does what the page's close mark does; a page without one ends the
+        // application.
+        if (CancelControl) Cancel();
+        else Application::Instance().Terminate();
         return 0;
     case WM_MOUSELEAVE:
         SetHover(nullptr);
         return 0;
     case WM_SYSCHAR:
-        for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-            if (SendMessageW(child, WM_DIALOGCHAR, wParam, 0)) return 0;
+        if (OfferAccelerator(wParam)) return 0;
         break;
     default:
         // A broadcast reaches the page's controls too: skinned ones re-read their skin.
@@ -295,4 +350,147 @@ LRESULT Page::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return Window::HandleMessage(message, wParam, lParam);
+}
+
+// --- keyboard ------------------------------------------------------------------------
+
+std::vector<PageControl*> Page::PageControls() const
+{
+    std::vector<PageControl*> controls;
+    for (const auto& component : components_)
+        if (auto* control = dynamic_cast<PageControl*>(component.get())) controls.push_back(control);
+    return controls;
+}
+
+bool Page::WithinHeight(const PageControl& control) const
+{
+    RECT client;
+    GetClientRect(Handle(), &client);
+    return control.Bounds().bottom <= client.bottom;
+}
+
+std::vector<PageControl*> Page::TabStops() const
+{
+    std::vector<PageControl*> stops = PageControls();
+    std::erase_if(stops, [this](const PageControl* c) {
+        return !c->TabStop() || !c->Visible() || !c->Enabled() || !WithinHeight(*c);
+    });
+    std::ranges::stable_sort(stops, {}, &PageControl::TabOrder);
+    return stops;
+}
+
+PageControl* Page::FocusedControl() const
+{
+    const HWND focus = GetFocus();
+    if (!focus) return nullptr;
+    if (focus == Handle()) return windowlessFocus_;
+    for (PageControl* control : PageControls())
+        if (control->FocusWindow() == focus) return control;
+    return nullptr;
+}
+
+bool Page::HasKeyboard() const
+{
+    const HWND focus = GetFocus();
+    return focus && (focus == Handle() || IsChild(Handle(), focus));
+}
+
+void Page::InvalidateFocusMark()
+{
+    if (!windowlessFocus_) return;
+    RECT r = windowlessFocus_->Bounds();
+    InflateRect(&r, FocusMarkMargin, FocusMarkMargin);
+    InvalidateRect(r);
+}
+
+void Page::SetWindowlessFocus(PageControl* control)
+{
+    InvalidateFocusMark();
+    windowlessFocus_ = control;
+    InvalidateFocusMark();
+}
+
+void Page::FocusControl(PageControl& control)
+{
+    if (const HWND window = control.FocusWindow()) {
+        ::SetFocus(window); // the system tells screen readers
+        return;
+    }
+    SetWindowlessFocus(&control);
+    if (GetFocus() != Handle()) ::SetFocus(Handle()); // comes back through WM_SETFOCUS
+    else control.NotifyAccessible(EVENT_OBJECT_FOCUS);
+}
+
+void Page::MoveFocus(bool backward)
+{
+    const auto stops = TabStops();
+    if (stops.empty()) return;
+    const auto at = std::ranges::find(stops, FocusedControl());
+    size_t next = backward ? stops.size() - 1 : 0;
+    if (at != stops.end()) {
+        const auto i = static_cast<size_t>(at - stops.begin());
+        next = backward ? (i + stops.size() - 1) % stops.size() : (i + 1) % stops.size();
+    }
+    FocusControl(*stops[next]);
+}
+
+void Page::Cancel()
+{
+    if (CancelControl && CancelControl->Enabled()) CancelControl->Activate();
+}
+
+bool Page::OfferAccelerator(WPARAM character)
+{
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (SendMessageW(child, WM_DIALOGCHAR, character, 0)) return true;
+    return false;
+}
+
+bool Page::DialogKey(const MSG& msg)
+{
+    if (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd)) return false;
+    // Alt+character is the page's wherever the focus is, the system's buttons included.
+    if (msg.message == WM_SYSCHAR) return OfferAccelerator(msg.wParam);
+    if (msg.message != WM_KEYDOWN) return false;
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+    switch (msg.wParam) {
+    case VK_TAB:
+        if (!focusCues_) {
+            focusCues_ = true;
+            InvalidateFocusMark();
+        }
+        MoveFocus(GetKeyState(VK_SHIFT) < 0);
+        return true;
+    case VK_RETURN: {
+        PageControl* focused = FocusedControl();
+        PageControl* target = focused && focused->TakesEnter() ? focused : DefaultControl;
+        if (target && target->Enabled()) target->Activate();
+        return true;
+    }
+    case VK_ESCAPE:
+        Cancel();
+        return true;
+    }
+    return false;
+}
+
+// --- screen readers ----------------------------------------------------------------------
+
+std::vector<PageControl*> Page::AccessibleControls() const
+{
+    std::vector<PageControl*> controls = PageControls();
+    std::erase_if(controls, [](const PageControl* c) { return c->Role == AccessibleRole::None; });
+    return controls;
+}
+
+LONG Page::AccessibleChildId(const PageControl& control) const
+{
+    const auto controls = AccessibleControls();
+    const auto at = std::ranges::find(controls, &control);
+    return at == controls.end() ? CHILDID_SELF : static_cast<LONG>(at - controls.begin() + 1);
+}
+
+void Page::PressLater(PageControl& control)
+{
+    PostMessageW(Handle(), WM_PRESSCONTROL, 0, reinterpret_cast<LPARAM>(&control));
 }

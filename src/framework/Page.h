@@ -8,6 +8,7 @@
 #include "framework/Component.h"
 #include "framework/GraphicControl.h"
 #include "framework/Handles.h"
+#include "framework/PageControl.h"
 #include "framework/Placement.h"
 #include "framework/Window.h"
 
@@ -19,6 +20,8 @@ constexpr UINT WM_PARENTBACKGROUNDCHANGED = WM_USER + 260; // 1284
 // Offers an Alt+character (wParam) of the page to a child window: non-zero means the
 // child took it as its accelerator.
 constexpr UINT WM_DIALOGCHAR = WM_APP + 1;
+// Presses a control of the page (lParam) once the queue gets to it.
+constexpr UINT WM_PRESSCONTROL = WM_APP + 2;
 
 // A borderless top-level page owned by the application window. It paints its
 // background and its graphic controls into one offscreen bitmap, so nothing flickers.
@@ -27,6 +30,8 @@ class Page : public Window, public Placement<Page> {
 public:
     Page(int width, int height);
     ~Page() override;
+    // The page whose window this is, or null.
+    static Page* FromHandle(HWND window);
 
     void Show();
     void Hide();
@@ -87,8 +92,34 @@ public:
     {
         for (const auto& bind : bindings_) bind();
     }
-    // Page-level properties of a definition: Size, Color, OnCreate, OnShow, OnMouseDown.
+    // Page-level properties of a definition: Size, Color, OnCreate, OnShow, OnMouseDown,
+    // DefaultControl, CancelControl.
     virtual bool SetProperty(const PageProperty& property, PropertyReader& loader);
+
+    // The keyboard, as a dialog has it. Tab and Shift+Tab move the focus through the
+    // tab stops; Enter presses the focused control when it takes Enter and the default
+    // control otherwise; Esc and the system's close (Alt+F4) press the cancel control.
+    // A windowless control has the focus while the page's window holds it for it.
+    PageControl* DefaultControl = nullptr;
+    PageControl* CancelControl = nullptr;
+    // The controls of the page's definition that Tab reaches now, in tab order: tab
+    // stops that are shown, enabled and within the page's current height.
+    std::vector<PageControl*> TabStops() const;
+    bool WithinHeight(const PageControl& control) const;
+    PageControl* FocusedControl() const;
+    void FocusControl(PageControl& control);
+    // The keyboard focus is on the page or one of its controls.
+    bool HasKeyboard() const;
+    // A key message bound for the page or one of its controls, seen by the message loop
+    // before it is translated; true when the page took it.
+    bool DialogKey(const MSG& msg);
+
+    // The controls a screen reader is told of, in the page's order; a control's child
+    // id is its position from 1.
+    std::vector<PageControl*> AccessibleControls() const;
+    LONG AccessibleChildId(const PageControl& control) const;
+    // Presses the control once the page's queue gets to it (a screen reader's press).
+    void PressLater(PageControl& control);
 
     void AddControl(GraphicControl& control) { controls_.push_back(&control); }
     void RemoveControl(GraphicControl& control);
@@ -109,6 +140,13 @@ private:
     void RouteMouse(UINT message, WPARAM wParam, LPARAM lParam);
     void SetHover(GraphicControl* control);
     void AlignControls();
+    std::vector<PageControl*> PageControls() const;
+    void MoveFocus(bool backward);
+    void SetWindowlessFocus(PageControl* control);
+    void InvalidateFocusMark();
+    void Cancel();
+    // Offers an Alt+character to the child windows; true when one took it.
+    bool OfferAccelerator(WPARAM character);
 
     std::vector<std::unique_ptr<TComponent>> components_; // made by a definition
     std::vector<GraphicControl*> controls_;
@@ -121,4 +159,8 @@ private:
     COLORREF color_;
     GdiObject brush_; // of color_, made on first use
     bool paintingCopy_ = false;
+    PageControl* windowlessFocus_ = nullptr; // the focused control while the page's window has the focus
+    HWND focusOnDeactivate_ = nullptr;       // the control window to give the focus back to
+    bool focusCues_ = false; // focus marks show from the first Tab on, as in the system's dialogs
+    bool spaceDown_ = false;
 };

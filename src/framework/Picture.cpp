@@ -1,5 +1,7 @@
 #include "framework/Picture.h"
 
+#include <algorithm>
+
 #include "framework/Page.h"
 #include "framework/Exception.h"
 #include "framework/PropertyReader.h"
@@ -54,6 +56,17 @@ void Picture::Changed()
 void Picture::Paint(HDC dc)
 {
     if (source_) source_->Drawable().Draw(dc, 0, 0);
+}
+
+RECT Picture::FocusOutline() const
+{
+    RECT r = Bounds();
+    const TbsPngImage& image = Image();
+    if (image.Width() > 0 && image.Height() > 0) {
+        r.right = std::min<LONG>(r.right, r.left + image.Width());
+        r.bottom = std::min<LONG>(r.bottom, r.top + image.Height());
+    }
+    return r;
 }
 
 bool Picture::SetProperty(const PageProperty& property, PropertyReader& loader)

@@ -26,6 +26,10 @@ public:
     // are read), IncrementalDisplay, and the graphic control's own.
     bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 
+protected:
+    // The picture as drawn: at its natural size, within the bounds.
+    RECT FocusOutline() const override;
+
 private:
     void Changed();
 

@@ -1,10 +1,21 @@
 #include "framework/ProgressBar.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include "framework/PropertyReader.h"
 
-ProgressBar::ProgressBar(Page& parent) : ChildWindow(parent, PROGRESS_CLASSW, 0) { SetMax(100); }
+ProgressBar::ProgressBar(Page& parent) : ChildWindow(parent, PROGRESS_CLASSW, 0)
+{
+    Role = AccessibleRole::ProgressBar;
+    SetMax(100);
+}
+
+namespace {
+int Percent(int64_t position, int64_t max) { return max > 0 ? static_cast<int>(position * 100 / max) : 0; }
+} // namespace
+
+std::string ProgressBar::AccessibleValue() const { return std::to_string(Percent(Position(), Max())) + "%"; }
 
 void ProgressBar::SetSmooth(bool smooth)
 {
@@ -23,7 +34,13 @@ void ProgressBar::SetMax(int32_t max)
 
 int32_t ProgressBar::Position() const { return static_cast<int32_t>(SendMessageW(Handle(), PBM_GETPOS, 0, 0)); }
 
-void ProgressBar::SetPosition(int32_t position) { SendMessageW(Handle(), PBM_SETPOS, static_cast<WPARAM>(position), 0); }
+void ProgressBar::SetPosition(int32_t position)
+{
+    const int before = Percent(Position(), Max());
+    SendMessageW(Handle(), PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    // Once a percent, not once a report: a reader speaks every change it hears of.
+    if (Percent(Position(), Max()) != before) NotifyAccessible(EVENT_OBJECT_VALUECHANGE);
+}
 
 bool ProgressBar::SetProperty(const PageProperty& property, PropertyReader& loader)
 {

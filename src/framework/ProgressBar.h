@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "framework/ChildWindow.h"
 
@@ -13,6 +14,8 @@ public:
     void SetMax(int32_t max);
     int32_t Position() const;
     void SetPosition(int32_t position);
+    // "42%": how far along, in whole percent of the range.
+    std::string AccessibleValue() const override;
 
     bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 };

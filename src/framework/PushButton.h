@@ -11,5 +11,8 @@ public:
     void SetCaption(std::string_view caption);
     NotifyEvent OnClick;
 
+    void Activate() override;
+    std::string SpokenName() const override;
+
     bool SetProperty(const PageProperty& property, PropertyReader& loader) override;
 };

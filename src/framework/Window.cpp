@@ -6,6 +6,22 @@
 
 namespace {
 constexpr wchar_t ClassName[] = L"TavioWindow";
+} // namespace
+
+ATOM Window::WindowClass()
+{
+    static const ATOM atom = [] {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = Procedure;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+        wc.lpszClassName = ClassName;
+        return RegisterClassExW(&wc);
+    }();
+    return atom;
 }
 
 Window::ErrorHook Window::errorHook_ = nullptr;
@@ -17,22 +33,19 @@ Window::~Window() { DestroyHandle(); }
 void Window::CreateHandle(DWORD exStyle, DWORD style, HWND parent, std::string_view text,
                           int left, int top, int width, int height)
 {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = Procedure;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
-        wc.lpszClassName = ClassName;
-        return RegisterClassExW(&wc) != 0;
-    }();
-    (void)registered;
+    WindowClass();
     // The object pointer travels with WM_NCCREATE so the very first messages reach it.
     HWND window = CreateWindowExW(exStyle, ClassName, ToWide(text).c_str(), style, left, top,
                                   width, height, parent, nullptr, GetModuleHandleW(nullptr), this);
     if (!window) throw Exception(SystemErrorText(GetLastError()));
+}
+
+Window* Window::FromHandle(HWND window)
+{
+    DWORD process = 0;
+    if (!window || GetClassLongW(window, GCW_ATOM) != WindowClass()) return nullptr;
+    if (!GetWindowThreadProcessId(window, &process) || process != GetCurrentProcessId()) return nullptr;
+    return reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 void Window::DestroyHandle()

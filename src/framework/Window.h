@@ -17,6 +17,8 @@ public:
     virtual ~Window();
 
     HWND Handle() const { return handle_; }
+    // The object of a window the framework made in this process, or null.
+    static Window* FromHandle(HWND window);
 
 protected:
     Window() = default;
@@ -26,6 +28,7 @@ protected:
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    static ATOM WindowClass();
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static ErrorHook errorHook_;
     HWND handle_ = nullptr;

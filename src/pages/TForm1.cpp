@@ -87,6 +87,7 @@ void TForm1::FormCreate()
     Button1->SetTop(Edit1->Top());
     for (TbsSkinCheckRadioBox* box : {bsSkinCheckRadioBox1, bsSkinCheckRadioBox2, bsSkinCheckRadioBox3, bsSkinCheckRadioBox4})
         box->SetChecked(true);
+    bsSkinLinkLabel2->SetExpanded(false);
     if (IsSilentMode()) {
         const LPARAM point = MAKELPARAM(5, 5);
         Image2->Perform(WM_LBUTTONDOWN, 0, point);
@@ -106,6 +107,7 @@ void TForm1::bsPngImageView1Click()
     bsPngImageView1->SetTop(height - 25);
     bsSkinLinkLabel2->SetTop(height - 25);
     bsPngImageView1->SetImageIndex(collapsed ? 2 : 0);
+    bsSkinLinkLabel2->SetExpanded(collapsed); // what a screen reader says of the toggle
 }
 
 void TForm1::bsPngImageView1MouseEnter()

@@ -1,6 +1,7 @@
 #include "skinctrls/SkinCheckRadioBox.h"
 
 #include <algorithm>
+#include <oleacc.h>
 
 #include "framework/DcScopes.h"
 #include "framework/DibSection.h"
@@ -30,6 +31,7 @@ TbsSkinCheckRadioBox::TbsSkinCheckRadioBox(Page& parent) : TbsSkinCustomControl(
     SetTabStop(false);
     CustomControl::SetBounds(0, 0, 150, 25);
     SetSkinDataName("checkbox");
+    Role = AccessibleRole::CheckButton;
 }
 
 // --- state -----------------------------------------------------------------------
@@ -45,6 +47,7 @@ void TbsSkinCheckRadioBox::SetChecked(bool checked)
     if (checked) state_ = cbChecked;
     else if (state_ == cbChecked) state_ = cbUnchecked; // a grayed box stays grayed
     Repaint();
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE);
     if (checked_ && GroupIndex != 0) UncheckGroup();
     if (!radio_ || checked_) FireClick();
 }
@@ -54,6 +57,7 @@ void TbsSkinCheckRadioBox::SetState(TCheckBoxState state)
     state_ = state;
     checked_ = state == cbChecked;
     Repaint();
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE);
     FireClick();
 }
 
@@ -61,6 +65,12 @@ void TbsSkinCheckRadioBox::ToggleCheck()
 {
     if (!radio_) SetChecked(!checked_);
     else if (!checked_) SetChecked(true); // the user never unchecks a radio button
+}
+
+DWORD TbsSkinCheckRadioBox::AccessibleState() const
+{
+    if (state_ == cbGrayed) return STATE_SYSTEM_MIXED;
+    return checked_ ? STATE_SYSTEM_CHECKED : 0;
 }
 
 void TbsSkinCheckRadioBox::UncheckGroup()
@@ -231,6 +241,7 @@ void TbsSkinCheckRadioBox::MouseUp(MouseButton button, unsigned, int, int)
         state_ = cbGrayed;
         checked_ = false;
         Repaint();
+        NotifyAccessible(EVENT_OBJECT_STATECHANGE);
         FireClick();
     } else {
         ToggleCheck();

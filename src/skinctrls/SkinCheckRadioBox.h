@@ -23,6 +23,9 @@ public:
     TCheckBoxState State() const { return state_; }
     void SetState(TCheckBoxState state);
     virtual void ToggleCheck();
+    void Activate() override { ToggleCheck(); }
+    std::string SpokenName() const override { return AccessibleName.empty() ? caption_ : AccessibleName; }
+    DWORD AccessibleState() const override;
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(std::string_view caption);

@@ -17,6 +17,7 @@ TbsSkinLinkLabel::TbsSkinLinkLabel(Page& parent) : Label(parent)
     SetTransparent();
     SetFont(defaultFont_);
     HandCursor = true;
+    Role = AccessibleRole::Link;
     OpenUrl = [](const std::string& url) {
         ShellExecuteW(nullptr, L"open", ToWide(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     };
