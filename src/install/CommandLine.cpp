@@ -65,11 +65,14 @@ DeploymentSwitches ReadDeploymentSwitches(std::string_view commandLine)
     // "/D=" after a blank, to the end of the line: a folder may hold blanks.
     std::string_view before = commandLine;
     for (size_t at = commandLine.find("/D="); at != std::string_view::npos; at = commandLine.find("/D=", at + 1)) {
-        if (at == 0 || !IsSeparator(commandLine[at - 1])) continue;
+        // A shell that quotes the whole switch ("/D=C:\a b") is understood too.
+        const bool quoted = at >= 2 && commandLine[at - 1] == '"' && IsSeparator(commandLine[at - 2]);
+        if (at == 0 || !(quoted || IsSeparator(commandLine[at - 1]))) continue;
         std::string_view folder = commandLine.substr(at + 3);
         while (!folder.empty() && IsSeparator(folder.back())) folder.remove_suffix(1);
+        if (quoted && folder.ends_with('"')) folder.remove_suffix(1);
         switches.Folder = std::string(folder);
-        before = commandLine.substr(0, at);
+        before = commandLine.substr(0, quoted ? at - 1 : at);
         break;
     }
     const std::vector<std::string> arguments = SplitCommandLine(before);

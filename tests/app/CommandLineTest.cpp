@@ -114,6 +114,7 @@ TEST(DeploymentSwitches, FolderIsTheRestOfTheLineAndTheLogAnArgumentBeforeIt)
         {R"(TavioSetup.exe /s /LOG=C:\logs\tavio.log /D=D:\塔维欧  )", R"(D:\塔维欧)", R"(C:\logs\tavio.log)", true},
         {R"(TavioSetup.exe /LOG="C:\my logs\t.log" /s)", {}, R"(C:\my logs\t.log)", false}, // /s not first
         {R"(TavioSetup.exe /D=)", "", {}, false},
+        {R"(TavioSetup.exe /s "/D=C:\Apps\Tavio Player")", R"(C:\Apps\Tavio Player)", {}, true},
         {R"(TavioSetup.exe /d=C:\x)", {}, {}, false}, // the switch is "/D=", upper case
         {R"(C:\dl\A/D=B\TavioSetup.exe /s)", {}, {}, true}, // only after a blank
         {R"(TavioSetup.exe /s)", {}, {}, true},

@@ -92,8 +92,10 @@ check "the helper holds the old Tavio.exe" grep -q held "$work/held"
 # All five at once: each has to end by itself within a minute (124: it did not). The
 # codes are collected here, by this shell, whose children the runs are.
 declare -A pid rc
+# The damaged first install also keeps a log, as a deployment would ask for.
+declare -A extra=([damaged-first]="'/LOG=Z:${work//\//\\}\\damaged-first-run.log'") # quoted for bash -c
 for c in $cases; do
-  WINEDEBUG=-all,+debugstr timeout 60 bash -c "$(declare -f in_prefix); in_prefix '${prefix[$c]}' '${exe[$c]}' /s" \
+  WINEDEBUG=-all,+debugstr timeout 60 bash -c "$(declare -f in_prefix); in_prefix '${prefix[$c]}' '${exe[$c]}' /s ${extra[$c]:-}" \
     2>"$work/$c.log" & pid[$c]=$!
 done
 for c in $cases; do set +e; wait "${pid[$c]}"; rc[$c]=$?; set -e; done
@@ -120,6 +122,9 @@ expect locked 3 'Tavio.exe: Sharing violation'
 unchanged locked
 expect damaged-first 3 'data error'
 check "damaged-first: no install folder is left" [ ! -e "$(folder_of "${prefix[damaged-first]}")" ]
+run_log=$work/damaged-first-run.log
+check "damaged-first: the log names the failed items" grep -q 'failed: .*Could not extract .*data error' "$run_log"
+check "damaged-first: the log ends with the exit code" [ "$(tail -n 1 "$run_log" | tr -d '\r' | cut -d' ' -f3-)" = "exit code 3" ]
 expect damaged-upgrade 3 'data error'
 unchanged damaged-upgrade
 

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Driven as a deployment tool drives it: a silent install into a folder given with
+# /D= (blanks and all) and a log given with /LOG=, the Programs-list entry read back,
+# the product removed through its quiet uninstall command; then the switches' bad input.
+# Arguments: TavioSetup.exe RunCommandLine.exe
+source "$(dirname "$0")/lib.sh"
+setup=$1 run_command_line=$2
+user=$(id -un)
+
+p=$(fresh_prefix deploy)
+home="$p/drive_c/users/$user"
+folder="$p/drive_c/Apps/Tavio Player"
+win_folder='C:\Apps\Tavio Player'
+log="$work/deploy.log"
+win_log="Z:${log//\//\\}"
+wreg() { in_prefix "$p" reg "$@"; }
+entry() { wreg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\塔维欧' /v "$1" 2>/dev/null | tr -d '\r' | awk -v n="$1" '$1 == n { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'; }
+
+# In_prefix with its arguments as given: /D= and the rest of the folder's name arrive
+# as two arguments and reach the installer's command line as "/D=C:\Apps\Tavio Player".
+in_prefix_timed() { timeout "$1" bash -c "$(declare -f in_prefix); in_prefix \"\$@\"" _ "${@:2}"; }
+mkdir -p "$home/AppData/Roaming/Microsoft/Internet Explorer/Quick Launch" # as on a desktop that has one
+set +e; in_prefix_timed 300 "$p" "$setup" /s "/LOG=$win_log" "/D=C:\Apps\Tavio" Player; rc=$?; set -e
+WINEPREFIX=$p wineserver -k 2>/dev/null || true # the player it started
+WINEPREFIX=$p wineserver -w
+check "the silent install with /D= and /LOG= ends with 0 (got $rc)" [ "$rc" = 0 ]
+check "it installed into the folder as given, nothing appended" [ -f "$folder/Tavio.exe" ] && [ ! -e "$folder/Tavio" ]
+check "the desktop shortcut points there" \
+  [ "$(lnkinfo "$home/Desktop/塔维欧.lnk" 2>/dev/null | awk -F': ' '/Local path/{print $2; exit}')" = "$win_folder\\Tavio.exe" ]
+check "the log has a line per shortcut (4)" [ "$(grep -c '^[0-9-]* [0-9:.]* shortcut: ' "$log")" = 4 ]
+check "the log says where it installed" grep -qF "install folder: $win_folder\\" "$log"
+check "the log ends with the exit code" [ "$(tail -n 1 "$log" | tr -d '\r' | cut -d' ' -f3-)" = "exit code 0" ]
+check "the log is UTF-8 with the Chinese names" grep -q '塔维欧.lnk' "$log"
+
+# The Programs-list entry, as deployment tools read it.
+installed_kb=$(( $(find "$folder" -type f ! -name install-manifest.txt -printf '%s\n' | awk '{s += $1} END {print s}') / 1024 ))
+size_kb=$(( $(entry EstimatedSize) ))
+check "InstallLocation is the folder ($(entry InstallLocation))" [ "$(entry InstallLocation)" = "$win_folder\\" ]
+check "EstimatedSize ($size_kb KB) is within 10% of the installed $installed_kb KB" \
+  [ $((size_kb * 10)) -ge $((installed_kb * 9)) ] && [ $((size_kb * 10)) -le $((installed_kb * 11)) ]
+check "InstallDate is today ($(entry InstallDate))" [ "$(entry InstallDate)" = "$(date +%Y%m%d)" ]
+check "NoModify and NoRepair are 1" [ "$(entry NoModify)" = 0x1 ] && [ "$(entry NoRepair)" = 0x1 ]
+quiet=$(entry QuietUninstallString)
+check "QuietUninstallString is the uninstaller with /s ($quiet)" [ "$quiet" = "\"${win_folder//\\/\\\\}\\\\UnInstall.exe\" /s" ]
+
+# The quiet command as a deployment tool runs it: no window may wait for anyone.
+set +e; in_prefix_timed 60 "$p" "$run_command_line" "$quiet"; rc=$?; set -e
+WINEPREFIX=$p wineserver -w
+check "the quiet uninstall ends by itself with 0 (got $rc)" [ "$rc" = 0 ]
+check "the quiet uninstall removed the product" [ ! -e "$folder" ] && [ -z "$(entry DisplayName)" ]
+
+# Bad input, all at once: each ends by itself with the folder's code and writes nothing.
+declare -A bad=([relative]='relative\path' [forbidden]='C:\a<b' [empty]='')
+declare -A prefix pid code
+for c in "${!bad[@]}"; do
+  prefix[$c]=$(fresh_prefix "bad-$c")
+  WINEDEBUG=-all,+debugstr in_prefix_timed 60 "${prefix[$c]}" "$setup" /s "/D=${bad[$c]}" 2>"$work/bad-$c.log" &
+  pid[$c]=$!
+done
+for c in "${!bad[@]}"; do set +e; wait "${pid[$c]}"; code[$c]=$?; set -e; done
+for c in "${!bad[@]}"; do
+  check "/D=${bad[$c]}: ends by itself with exit code 2 (got ${code[$c]})" [ "${code[$c]}" = 2 ]
+  check "/D=${bad[$c]}: nothing installed" [ ! -e "$(program_files "${prefix[$c]}")/Tavio" ] && [ ! -e "${prefix[$c]}/drive_c/relative" ]
+done
+
+# A log that cannot be written: the run goes on without it and says so.
+p2=$(fresh_prefix nolog)
+set +e; WINEDEBUG=-all,+debugstr in_prefix_timed 300 "$p2" "$setup" /s '/LOG=C:\no\such\folder\t.log' 2>"$work/nolog.log"
+rc=$?; set -e
+check "a run with an unwritable log still installs (got $rc)" [ "$rc" = 0 ] && [ -f "$(program_files "$p2")/Tavio/Tavio.exe" ]
+check "it says in the debugger output that there is no log" grep -q 'Tavio: no log: C:' "$work/nolog.log"
+finish
