@@ -64,7 +64,7 @@ check "uninstall entry: DisplayIcon" has '"DisplayIcon"="\"C:\\\\Program Files\\
 check "uninstall entry: DisplayVersion 2.5.0.1024" has '"DisplayVersion"="2.5.0.1024"'
 check "uninstall entry: URLInfoAbout" has '"URLInfoAbout"="https://www.tavio.cn/"'
 check "uninstall entry: URLUpdateInfo" has '"URLUpdateInfo"="https://www.tavio.cn/"'
-check "uninstall entry: seven values" [ "$(grep -c '^"' <<<"$entry")" = 7 ]
+check "uninstall entry: its seven values and the six deployment tools read" [ "$(grep -c '^"' <<<"$entry")" = 13 ]
 check "the plug-in registered itself" plugin_registered "$p"
 
 # Channel tag and the player's start.
