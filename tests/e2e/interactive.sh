@@ -27,20 +27,7 @@ size_is() { [ "$(window_size "$1")" = "$2" ]; }
 wait_size() { wait_for "$3" size_is "$1" "$2"; }
 click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
-p=$(fresh_prefix interactive)
-user=$(id -un)
-home="$p/drive_c/users/$user"
-folder="$(program_files "$p")/Tavio"
-quick="$home/AppData/Roaming/Microsoft/Internet Explorer/Quick Launch"
-mkdir -p "$quick"
-log="$work/started.log"
-export TAVIO_STANDIN_LOG="Z:${log//\//\\}"
-cp "$setup" "$work/TavioSetup.exe"
-in_prefix "$p" "$work/TavioSetup.exe" & pid=$!
-
-if ! options=$(wait_window 塔维欧安装向导 60 588x400); then
-  fail "the options page is shown"; finish
-fi
+start_interactive interactive
 position=$(xdotool getwindowgeometry "$options" | awk -F'[ ,]+' '/Position/{print $3","$4}')
 check "the options page is centred on the screen ($position)" [ "$position" = "346,312" ]
 shoot "$options" options-collapsed

@@ -25,20 +25,7 @@ state_lacks() { ! state_has "$@"; }
 value_is() { [ "$(child "$1" | cut -f4)" = "$2" ]; }
 focus_is() { read_tree && grep -qxF "focus	$1" "$tree"; }
 
-p=$(fresh_prefix keyboard)
-user=$(id -un)
-home="$p/drive_c/users/$user"
-folder="$(program_files "$p")/Tavio"
-quick="$home/AppData/Roaming/Microsoft/Internet Explorer/Quick Launch"
-mkdir -p "$quick"
-log="$work/started.log"
-export TAVIO_STANDIN_LOG="Z:${log//\//\\}"
-cp "$setup" "$work/TavioSetup.exe"
-in_prefix "$p" "$work/TavioSetup.exe" & pid=$!
-
-if ! options=$(wait_window 塔维欧安装向导 60 588x400); then
-  fail "the options page is shown"; finish
-fi
+start_interactive keyboard
 check "the install button has the focus when the page opens" wait_for 20 focus_is 立即安装
 while IFS=$'\t' read -r name role; do
   check "$role \"$name\"" role_is "$name" "$role"

@@ -116,6 +116,25 @@ wait_exit() {
 
 program_files() { echo "$1/drive_c/Program Files"; }
 
+# start_interactive NAME: starts a copy of $setup in a fresh prefix with a quick-launch
+# folder (as on a desktop that has one) and the player's start log, and waits for the
+# options page. Sets p, user, home, folder, quick, log, pid and options.
+start_interactive() {
+  p=$(fresh_prefix "$1")
+  user=$(id -un)
+  home="$p/drive_c/users/$user"
+  folder="$(program_files "$p")/Tavio"
+  quick="$home/AppData/Roaming/Microsoft/Internet Explorer/Quick Launch"
+  mkdir -p "$quick"
+  log="$work/started.log"
+  export TAVIO_STANDIN_LOG="Z:${log//\//\\}"
+  cp "$setup" "$work/TavioSetup.exe"
+  in_prefix "$p" "$work/TavioSetup.exe" & pid=$!
+  if ! options=$(wait_window 塔维欧安装向导 60 588x400); then
+    fail "the options page is shown"; finish
+  fi
+}
+
 finish() {
   if [ "$failures" -gt 0 ]; then echo "$failures check(s) failed"; exit 1; fi
   echo "all checks passed"
