@@ -99,6 +99,7 @@ void InstallSequence::Run()
     const std::string& folder = Settings.InstallFolder;
     const std::string archive = folder + product::ArchiveFileName;
     if (!FileExists(archive)) {
+        phase_ = Phase::Over; // a quit while the failure is shown just ends the program
         Staged.Keep(); // the folder stays as the launch left it
         Library.Remove();
         ReportFailure(std::string("安装包有误，找不到离线文件，建议去官方网站( ") + product::HomePageUrl + " )下载安装包",
@@ -123,6 +124,7 @@ void InstallSequence::Run()
             throw Exception(FailureText(product::ArchiveFileName, SystemException(SystemErrorText(error), error)));
         }
     } catch (const NoSpaceError& error) {
+        phase_ = Phase::Over;
         Library.Remove();
         Staged.Undo();
         if (IsSilentMode()) {
@@ -136,6 +138,7 @@ void InstallSequence::Run()
         // The reader has put back what it changed and let go of the archive and the
         // library: the staged files and the folders the launch made can go too.
         StopIfCancelled(); // the extraction stopped because the person quit
+        phase_ = Phase::Over;
         Library.Remove();
         Staged.Undo();
         ReportFailure(error.what(), exitcode::Archive, MB_OK | MB_ICONERROR);

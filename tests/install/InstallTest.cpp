@@ -170,7 +170,16 @@ TEST_F(SequenceTest, FailedExtractionTakesAwayWhatTheLaunchWroteAndEndsWithItsCo
     form2.Install.Library = PrivateFolder::Create();
     const std::string library = form2.Install.Library.Write("7z.dll", std::as_bytes(std::span(std::string_view("x"))));
     form2.Install.Do.KillProcesses = [](std::string_view) { return false; };
+    bool quitTakesEffect = true;
+    Application::Instance().SetMessageBoxHook(
+        [&](const std::string& text, const std::string& caption, unsigned flags, unsigned closeAfterMs) {
+            session.Messages.push_back({text, caption, flags, closeAfterMs});
+            quitTakesEffect = form2.Install.Cancel(); // the close mark, while the failure is shown
+            return IDOK;
+        });
     form2.TimerStartDownloadTimer();
+    EXPECT_FALSE(quitTakesEffect); // nothing is left to undo: the close mark just ends the program
+    EXPECT_EQ(form2.Label1->Caption(), "正在释放文件...");
     ASSERT_EQ(session.Messages.size(), 1u);
     EXPECT_EQ(session.Messages[0].Text, "Error loading library " + library);
     EXPECT_FALSE(PathExists(library.substr(0, library.rfind('\\')))); // the private folder went too
