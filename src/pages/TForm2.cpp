@@ -95,7 +95,8 @@ void TForm2::ProgressChanged(bool isTotal, int64_t value)
     const auto now = static_cast<uint32_t>(GetTickCount());
     if (now - lastPaint_ < PaintEveryMs) return;
     lastPaint_ = now;
-    constexpr std::pair<UINT, UINT> passed[] = {{WM_KEYFIRST, WM_KEYLAST}, {WM_MOUSEFIRST, WM_MOUSELAST}, {WM_PAINT, WM_PAINT}};
+    constexpr std::pair<UINT, UINT> passed[] = {
+        {WM_KEYFIRST, WM_KEYLAST}, {WM_MOUSEFIRST, WM_MOUSELAST}, {WM_PAINT, WM_PAINT}};
     MSG msg;
     for (const auto& [first, last] : passed)
         while (PeekMessageW(&msg, nullptr, first, last, PM_REMOVE)) {
