@@ -3,11 +3,12 @@
 #include <limits>
 
 void PumpWaitWith(uint32_t ms, const std::function<uint32_t()>& tick, const std::function<void()>& pump,
-                  const std::function<void()>& sleep)
+                  const std::function<void()>& sleep, const std::function<bool()>& stopped)
 {
     const uint32_t start = tick();
     while (static_cast<uint32_t>(tick() - start) < ms) {
         pump();
+        if (stopped && stopped()) return;
         sleep();
     }
 }

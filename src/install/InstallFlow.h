@@ -8,9 +8,10 @@
 #include "framework/Exception.h"
 
 // Waits `ms` on a 32-bit tick counter (the difference survives its wrap), letting
-// `pump` handle pending messages and `sleep` pass 1 ms per round. 0 returns at once.
+// `pump` handle pending messages and `sleep` pass 1 ms per round. 0 returns at once,
+// and so does a wait whose `stopped` holds after a round.
 void PumpWaitWith(uint32_t ms, const std::function<uint32_t()>& tick, const std::function<void()>& pump,
-                  const std::function<void()>& sleep);
+                  const std::function<void()>& sleep, const std::function<bool()>& stopped = {});
 
 // Up to 21 shutdown passes: each shows the status, runs one pass and, when that pass
 // stopped something, waits 1000 ms before the next. Returns the number of passes.

@@ -23,6 +23,9 @@
 namespace {
 constexpr wchar_t PayloadPassword[] = L"qwrtnxb$$";
 
+// Unwinds the sequence from a safe point to Start, which undoes the run.
+struct InstallCancelled {};
+
 std::optional<InstallManifest> ReadManifest(const std::string& path)
 {
     try {
@@ -35,19 +38,61 @@ std::optional<InstallManifest> ReadManifest(const std::string& path)
 } // namespace
 
 InstallSequence::InstallSequence(InstallObserver& observer)
-    : Do{KillRunningProcesses, PumpWait, [](const std::string& line) { OutputDebugStringA(line.c_str()); }},
+    : Do{KillRunningProcesses, [this](uint32_t ms) { PumpWait(ms, [this] { return cancelled_; }); },
+         [](const std::string& line) { OutputDebugStringA(line.c_str()); }},
       observer_(observer)
 {
 }
 
 void InstallSequence::Start()
 {
+    if (phase_ != Phase::NotStarted) return;
+    phase_ = Phase::Running;
     observer_.StatusChanged("...");
     try {
         Run();
+    } catch (const InstallCancelled&) {
+        UndoStaging();
     } catch (const std::exception& error) {
+        phase_ = Phase::Over;
         ReportFailure(error.what(), exitcode::Stopped, MB_OK | MB_ICONERROR);
     }
+    phase_ = Phase::Over;
+}
+
+bool InstallSequence::Cancel()
+{
+    switch (phase_) {
+    case Phase::NotStarted:
+        phase_ = Phase::Over;
+        UndoStaging();
+        return true;
+    case Phase::Running:
+        if (!cancelled_) {
+            cancelled_ = true;
+            observer_.StatusChanged("正在取消安装...");
+            Do.DebugLine("Tavio: the person quit; the install is undone\n");
+        }
+        return true;
+    case Phase::Over:
+        break;
+    }
+    return false;
+}
+
+void InstallSequence::StopIfCancelled() const
+{
+    if (cancelled_) throw InstallCancelled{};
+}
+
+void InstallSequence::UndoStaging()
+{
+    LogStep("cancelled by the person: the install is undone");
+    Library.Remove();
+    Staged.Undo();
+    Application& application = Application::Instance();
+    application.SetExitCode(exitcode::Cancelled);
+    application.Terminate();
 }
 
 void InstallSequence::Run()
@@ -56,6 +101,7 @@ void InstallSequence::Run()
     const std::string& folder = Settings.InstallFolder;
     const std::string archive = folder + product::ArchiveFileName;
     if (!FileExists(archive)) {
+        phase_ = Phase::Over; // a quit while the failure is shown just ends the program
         Staged.Keep(); // the folder stays as the launch left it
         Library.Remove();
         ReportFailure(std::string("安装包有误，找不到离线文件，建议去官方网站( ") + product::HomePageUrl + " )下载安装包",
@@ -63,18 +109,25 @@ void InstallSequence::Run()
         application.Terminate();
         return;
     }
+    // The waits and the one message pass are where the person can quit.
+    const auto wait = [this](uint32_t ms) {
+        Do.Wait(ms);
+        StopIfCancelled();
+    };
     const int passes = RunShutdownPasses([this] { observer_.StatusChanged("正在关闭塔维欧播放器主程序..."); },
-                                         [this] { return Do.KillProcesses(ProcessShutdownList); }, Do.Wait);
+                                         [this] { return Do.KillProcesses(ProcessShutdownList); }, wait);
     LogStep("shutdown passes: " + std::to_string(passes));
-    Do.Wait(3000);
+    wait(3000);
     observer_.StatusChanged("正在释放文件...");
     application.ProcessMessages();
+    StopIfCancelled();
     try {
         if (!ExtractPayload(archive, folder)) {
             const DWORD error = GetLastError();
             throw Exception(FailureText(product::ArchiveFileName, SystemException(SystemErrorText(error), error)));
         }
     } catch (const NoSpaceError& error) {
+        phase_ = Phase::Over;
         Library.Remove();
         Staged.Undo();
         if (IsSilentMode()) {
@@ -87,11 +140,15 @@ void InstallSequence::Run()
     } catch (const std::exception& error) {
         // The reader has put back what it changed and let go of the archive and the
         // library: the staged files and the folders the launch made can go too.
+        StopIfCancelled(); // the extraction stopped because the person quit
+        phase_ = Phase::Over;
         Library.Remove();
         Staged.Undo();
         ReportFailure(error.what(), exitcode::Archive, MB_OK | MB_ICONERROR);
         return;
     }
+    // From here on nothing waits or lets a click through: the rest runs to its end.
+    phase_ = Phase::Over;
     observer_.StatusChanged("完成:100% .");
     DeleteFileW(ToWide(archive).c_str());
     Staged.Keep();
@@ -163,7 +220,8 @@ HRESULT InstallSequence::OnExtractProgress(void* sender, BOOL isTotal, int64_t v
     auto* sequence = static_cast<InstallSequence*>(sender);
     sequence->Do.DebugLine(ProgressLine(isTotal != FALSE, value));
     sequence->observer_.ProgressChanged(isTotal != FALSE, value);
-    return S_OK;
+    // Stopping the library here lets the extraction put back what it changed.
+    return sequence->cancelled_ ? E_ABORT : S_OK;
 }
 
 void InstallSequence::SaveManifest(const std::string& folder) const
@@ -178,10 +236,10 @@ void InstallSequence::SaveManifest(const std::string& folder) const
     }
 }
 
-void PumpWait(uint32_t ms)
+void PumpWait(uint32_t ms, const std::function<bool()>& stopped)
 {
     PumpWaitWith(
         ms, [] { return static_cast<uint32_t>(GetTickCount()); }, [] { Application::Instance().ProcessMessages(); },
-        [] { Sleep(1); });
+        [] { Sleep(1); }, stopped);
 }
 

@@ -49,9 +49,16 @@ public:
     } Do;
 
     // The whole sequence: Run raises what it does not report itself; Start reports
-    // that too, with the exit code of a stopped install.
+    // that too, with the exit code of a stopped install, and undoes a cancelled one.
     void Start();
     void Run();
+
+    // The person quit. A running sequence stops at its next safe point (a wait ends at
+    // once, the extraction is stopped through its progress handler) and puts back what
+    // it changed; one not started yet undoes the staging at once. Either way the program
+    // then ends with exitcode::Cancelled. False once the sequence is over (finished or
+    // failed): there is nothing left to stop.
+    bool Cancel();
 
     // The progress handler of the extraction (sender: this sequence).
     static HRESULT OnExtractProgress(void* sender, BOOL isTotal, int64_t value);
@@ -61,12 +68,19 @@ private:
     // Writes the manifest into the install folder under a temporary name, then gives it
     // its own: an uninstall never reads half a list. Raises SystemException.
     void SaveManifest(const std::string& folder) const;
+    // Raises InstallCancelled once the person quit.
+    void StopIfCancelled() const;
+    // What a cancelled run leaves: nothing of the launch's, and the program ending.
+    void UndoStaging();
 
+    enum class Phase { NotStarted, Running, Over };
+    Phase phase_ = Phase::NotStarted;
+    bool cancelled_ = false;
     InstallManifest manifest_; // what this run made, with what earlier installs made
     uint64_t installedBytes_ = 0;
 
     InstallObserver& observer_;
 };
 
-// Waits on the tick counter while pending messages run.
-void PumpWait(uint32_t ms);
+// Waits on the tick counter while pending messages run; ends early once `stopped` holds.
+void PumpWait(uint32_t ms, const std::function<bool()>& stopped = {});

@@ -4,6 +4,8 @@
 #include "framework/PageLoader.h"
 #include "pages/TForm3.h"
 
+#include <utility>
+
 namespace {
 constexpr uint32_t PaintEveryMs = 50;
 }
@@ -57,11 +59,20 @@ void TForm2::Timer1Timer()
     if (SlideIndex == 5) SlideIndex = 0;
 }
 
+// Every way of closing the page comes here. Quitting means the install is undone.
 void TForm2::ImageClose11Click()
 {
+    // A click that waited out the end of the install: the finish page has taken over.
+    if (!Visible()) return;
+    // The install does not start behind the question.
+    const bool starting = TimerStartDownload->Enabled();
+    TimerStartDownload->SetEnabled(false);
     Application& application = Application::Instance();
-    if (application.MessageBox("正在安装塔维欧播放器，确定要退出吗？", "警告", MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
-        application.Terminate();
+    if (application.MessageBox("正在安装塔维欧播放器，确定要退出吗？", "警告", MB_YESNO | MB_ICONEXCLAMATION) != IDYES) {
+        TimerStartDownload->SetEnabled(starting);
+        return;
+    }
+    if (!Install.Cancel()) application.Terminate();
 }
 
 void TForm2::TimerStartDownloadTimer()
@@ -78,13 +89,20 @@ void TForm2::ProgressChanged(bool isTotal, int64_t value)
 {
     if (isTotal) ProgressBar1->SetMax(scale_.SetTotal(value));
     else ProgressBar1->SetPosition(scale_.Position(value));
-    // The extraction holds the thread: let pending paints (only those) through now and
-    // then, so the page keeps drawing and the system never calls it unresponsive.
+    // The extraction holds the thread: let pending input and paints (only those)
+    // through now and then, so the page keeps drawing, the system never calls it
+    // unresponsive and the close mark can still stop the install.
     const auto now = static_cast<uint32_t>(GetTickCount());
     if (now - lastPaint_ < PaintEveryMs) return;
     lastPaint_ = now;
+    constexpr std::pair<UINT, UINT> passed[] = {
+        {WM_KEYFIRST, WM_KEYLAST}, {WM_MOUSEFIRST, WM_MOUSELAST}, {WM_PAINT, WM_PAINT}};
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageW(&msg);
+    for (const auto& [first, last] : passed)
+        while (PeekMessageW(&msg, nullptr, first, last, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
 }
 
 void TForm2::FolderRefused()

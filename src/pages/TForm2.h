@@ -40,7 +40,7 @@ public:
     void TimerStartDownloadTimer();
     void RunInstall();
     void Timer1Timer();
-    void ImageClose11Click(); // asks before ending the application
+    void ImageClose11Click(); // asks before ending the application and undoing the install
     TForm3* FinishPage() const { return finishPage_; }
 
 private:

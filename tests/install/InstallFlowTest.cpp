@@ -43,6 +43,11 @@ TEST(PumpWait, CountsAcrossTheTickCounterWrap)
     PumpWaitWith(
         0, [&] { return now; }, [&] {}, [&] { ++sleeps; });
     EXPECT_EQ(sleeps, 0);
+    pumps = 0; // a round that stops the wait ends it before its sleep
+    PumpWaitWith(
+        1000, [&] { return now; }, [&] { ++pumps; }, [&] { ++sleeps, now += 10; }, [&] { return pumps == 3; });
+    EXPECT_EQ(pumps, 3);
+    EXPECT_EQ(sleeps, 2);
 }
 
 TEST(ShutdownPasses, StopAtTheFirstQuietPassOrAfterTwentyOne)

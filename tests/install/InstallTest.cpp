@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
+
 #include "TestSupport.h"
 #include "framework/Exception.h"
+#include "framework/FileBytes.h"
 #include "framework/FileSystem.h"
+#include "framework/PrivateFolder.h"
 #include "install/ProcessShutdown.h"
 #include "install/Registry.h"
 #include "pages/TForm2.h"
@@ -178,7 +183,16 @@ TEST_F(SequenceTest, FailedExtractionTakesAwayWhatTheLaunchWroteAndEndsWithItsCo
     form2.Install.Library = PrivateFolder::Create();
     const std::string library = form2.Install.Library.Write("7z.dll", std::as_bytes(std::span(std::string_view("x"))));
     form2.Install.Do.KillProcesses = [](std::string_view) { return false; };
+    bool quitTakesEffect = true;
+    Application::Instance().SetMessageBoxHook(
+        [&](const std::string& text, const std::string& caption, unsigned flags, unsigned closeAfterMs) {
+            session.Messages.push_back({text, caption, flags, closeAfterMs});
+            quitTakesEffect = form2.Install.Cancel(); // the close mark, while the failure is shown
+            return IDOK;
+        });
     form2.TimerStartDownloadTimer();
+    EXPECT_FALSE(quitTakesEffect); // nothing is left to undo: the close mark just ends the program
+    EXPECT_EQ(form2.Label1->Caption(), "正在释放文件...");
     ASSERT_EQ(session.Messages.size(), 1u);
     EXPECT_EQ(session.Messages[0].Text, "Error loading library " + library);
     EXPECT_FALSE(PathExists(library.substr(0, library.rfind('\\')))); // the private folder went too
@@ -232,4 +246,100 @@ TEST(FinishPage, ChannelTagFileFollowsTheOwnFileName)
     EXPECT_EQ(form3.Width(), 588);
     EXPECT_EQ(form3.Height(), 358);
     EXPECT_EQ(form3.Image2->Left(), 168);
+}
+
+namespace {
+
+// Every file under a folder with its bytes: what "left as it was" compares.
+std::map<std::wstring, std::vector<std::byte>> Contents(const std::string& folder)
+{
+    std::map<std::wstring, std::vector<std::byte>> files;
+    const std::filesystem::path root(ToWide(folder));
+    if (!std::filesystem::exists(root)) return files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
+        files[entry.path().lexically_relative(root).wstring()] =
+            entry.is_directory() ? std::vector<std::byte>{} : ReadFileBytes(ToUtf8(entry.path().wstring()));
+    return files;
+}
+
+} // namespace
+
+// The person quits at each safe point, on a first install and over an earlier one: the
+// sequence stops there, and the folder is as it was before the launch wrote into it.
+TEST_F(SequenceTest, QuittingUndoesTheInstallAtEachSafePoint)
+{
+    enum class When { SecondShutdownWait, LongWait, Extraction };
+    const auto bytes = [](std::string_view text) { return std::as_bytes(std::span(text)); };
+    const auto payload = ReadFileBytes(WinPath(TEST_PAYLOAD)), library = ReadFileBytes(WinPath(TEST_7Z_DLL));
+    Application& application = Application::Instance();
+    for (const When when : {When::SecondShutdownWait, When::LongWait, When::Extraction})
+        for (const bool upgrade : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "point " << static_cast<int>(when) << (upgrade ? ", upgrade" : ""));
+            const std::string folder = temp.Path() + "Tavio\\";
+            if (upgrade) {
+                ASSERT_TRUE(CreateFolderTree(folder + "skins"));
+                WriteFileBytes(folder + "Tavio.exe", bytes("the earlier player"));
+                WriteFileBytes(folder + "7z.dll", bytes("the earlier library"));
+                WriteFileBytes(folder + "skins\\notes.txt", bytes("the person's own"));
+            }
+            const auto before = Contents(folder);
+            // What the launch does.
+            TForm2& page = application.CreatePage<TForm2>();
+            InstallSequence& install = page.Install;
+            install.Settings = {"1", "1", "1", folder};
+            ASSERT_TRUE(install.Staged.CreateFolders(folder));
+            for (const auto& [name, data] : {std::pair{"Tavio.7z", &payload}, std::pair{"7z.dll", &library}}) {
+                install.Staged.NewFile(folder + name);
+                WriteFileBytes(folder + name, *data);
+            }
+            install.Library = PrivateFolder::Create();
+            const std::string privateFolder = install.Library.Path();
+            install.Library.Write("7z.dll", library);
+
+            int passes = 0;
+            std::vector<uint32_t> waited;
+            bool progressed = false;
+            install.Do.KillProcesses = [&](std::string_view) { return ++passes < 3; };
+            install.Do.Wait = [&](uint32_t ms) {
+                waited.push_back(ms);
+                const bool now =
+                    (when == When::SecondShutdownWait && waited.size() == 2) || (when == When::LongWait && ms == 3000);
+                if (now) EXPECT_TRUE(install.Cancel());
+            };
+            install.Do.DebugLine = [&](const std::string& line) {
+                if (when != When::Extraction || progressed || !line.starts_with("0 ->")) return;
+                progressed = true;
+                EXPECT_TRUE(install.Cancel());
+                EXPECT_EQ(page.Label1->Caption(), "正在取消安装...");
+            };
+            application.SetExitCode(0);
+            page.TimerStartDownloadTimer();
+
+            EXPECT_EQ(waited.size(), when == When::SecondShutdownWait ? 2u : 3u); // nothing waits on
+            EXPECT_EQ(passes, when == When::SecondShutdownWait ? 2 : 3);
+            EXPECT_EQ(progressed, when == When::Extraction);
+            EXPECT_EQ(page.Label1->Caption(), "正在取消安装...");
+            EXPECT_EQ(application.ExitCode(), 6);
+            EXPECT_TRUE(session.Messages.empty()); // quitting is no failure
+            EXPECT_EQ(page.FinishPage(), nullptr);
+            EXPECT_FALSE(install.Cancel()); // it is over
+            EXPECT_FALSE(PathExists(privateFolder));
+            EXPECT_EQ(Contents(folder), before);
+            EXPECT_EQ(PathExists(folder), upgrade);
+            std::filesystem::remove_all(ToWide(folder));
+        }
+}
+
+TEST_F(SequenceTest, QuittingBeforeTheStartUndoesTheStaging)
+{
+    const std::string folder = temp.Path() + "Tavio\\";
+    ASSERT_TRUE(form2.Install.Staged.CreateFolders(folder));
+    form2.Install.Staged.NewFile(folder + "Tavio.7z");
+    WriteFileBytes(folder + "Tavio.7z", std::as_bytes(std::span(std::string_view("x"))));
+    form2.Install.Do.KillProcesses = [](std::string_view) -> bool { throw std::logic_error("started"); };
+    EXPECT_TRUE(form2.Install.Cancel());
+    form2.TimerStartDownloadTimer(); // a tick already queued starts nothing
+    EXPECT_FALSE(PathExists(folder));
+    EXPECT_EQ(Application::Instance().ExitCode(), 6);
+    EXPECT_TRUE(session.Messages.empty());
 }

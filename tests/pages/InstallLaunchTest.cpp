@@ -281,16 +281,20 @@ TEST(ProgressPage, CloseAsksFirstAndOnlyYesEnds)
     {
         ApplicationSession session(IDNO);
         TForm2& form2 = Application::Instance().CreatePage<TForm2>();
+        form2.Show();
+        form2.TimerStartDownload->SetEnabled(true); // armed by the launch
         form2.ImageClose11Click();
         ASSERT_EQ(session.Messages.size(), 1u);
         EXPECT_EQ(session.Messages[0].Text, "正在安装塔维欧播放器，确定要退出吗？");
         EXPECT_EQ(session.Messages[0].Caption, "警告");
         EXPECT_EQ(session.Messages[0].Flags, 52u);
+        EXPECT_TRUE(form2.TimerStartDownload->Enabled()); // the install still starts
         Application::Instance().ProcessMessages();
         EXPECT_FALSE(Application::Instance().Terminated());
     }
     ApplicationSession session(IDYES);
     TForm2& form2 = Application::Instance().CreatePage<TForm2>();
+    form2.Show();
     form2.ImageClose11Click();
     Application::Instance().ProcessMessages();
     EXPECT_TRUE(Application::Instance().Terminated());
