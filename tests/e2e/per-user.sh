@@ -84,4 +84,14 @@ wait_exit "$pid" 60
 WINEPREFIX=$p wineserver -w
 check "removal through the Programs list removed what the install made" installed_gone
 check "removal through the Programs list kept the person's files" own_files_kept
+
+# A damaged list (or none, from an install made before lists): the uninstaller removes
+# only the names it knows, and never the folder's tree.
+check "a third silent install ends with 0" silent_install
+printf '# Tavio install manifest 1\r\nfile ..\\..\\..\\Windows\r\n' >"$folder/install-manifest.txt"
+set +e; timeout 120 bash -c "$(declare -f in_prefix); in_prefix '$p' '$folder/UnInstall.exe' /s"; set -e
+WINEPREFIX=$p wineserver -w
+check "with a damaged list, the known names and entries went" installed_gone
+check "with a damaged list, the person's files stayed" own_files_kept
+check "with a damaged list, nothing outside the folder went" [ -d "$p/drive_c/windows/system32" ]
 finish
