@@ -13,8 +13,10 @@ struct Entries {
     decltype(&CoCreateInstance) Create = BindEntry<decltype(&CoCreateInstance)>(ole32.Get(), "CoCreateInstance");
     decltype(&PropVariantClear) Clear = BindEntry<decltype(&PropVariantClear)>(ole32.Get(), "PropVariantClear");
     decltype(&SysAllocString) Allocate = BindEntry<decltype(&SysAllocString)>(oleaut32.Get(), "SysAllocString");
-    bool entered = false;
 };
+
+// Apart from the entries, so that leaving an apartment never entered binds nothing.
+bool entered = false;
 
 // Bound on first use, from any thread; kept until the process ends.
 Entries& Ole()
@@ -27,15 +29,16 @@ Entries& Ole()
 
 void EnterComApartment()
 {
-    Entries& e = Ole();
-    if (!e.entered && e.Initialize) e.entered = SUCCEEDED(e.Initialize(nullptr, COINIT_APARTMENTTHREADED));
+    if (entered) return;
+    const Entries& e = Ole();
+    if (e.Initialize) entered = SUCCEEDED(e.Initialize(nullptr, COINIT_APARTMENTTHREADED));
 }
 
 void LeaveComApartment()
 {
-    Entries& e = Ole();
-    if (e.entered) e.Uninitialize();
-    e.entered = false;
+    if (!entered) return;
+    Ole().Uninitialize();
+    entered = false;
 }
 
 HRESULT CreateComInstance(REFCLSID type, DWORD context, REFIID interfaceId, void** object)
