@@ -1,9 +1,9 @@
 #include "framework/Application.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 #include <string_view>
 
+#include "framework/Com.h"
 #include "framework/Page.h"
 #include "framework/WinStrings.h"
 
@@ -20,7 +20,6 @@ Application::Application()
 
 void Application::Initialize()
 {
-    comInitialized_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     terminated_ = false;
@@ -51,8 +50,7 @@ void Application::Finalize()
     while (!pages_.empty()) pages_.pop_back(); // newest first: later pages may point at earlier ones
     mainPage_ = activePage_ = nullptr;
     DestroyHandle();
-    if (comInitialized_) CoUninitialize();
-    comInitialized_ = false;
+    LeaveComApartment();
     messageBoxHook_ = nullptr;
 }
 

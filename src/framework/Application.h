@@ -94,7 +94,6 @@ private:
     Page* mainPage_ = nullptr;
     Page* activePage_ = nullptr;
     bool terminated_ = false;
-    bool comInitialized_ = false;
     int exitCode_ = 0;
     MessageBoxHook messageBoxHook_;
 };

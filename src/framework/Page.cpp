@@ -11,12 +11,28 @@
 #include "framework/PageAccessible.h"
 #include "framework/PropertyReader.h"
 
+namespace {
+
+// Where a page of this size stands centred on the desktop's work area.
+RECT CentredBounds(int width, int height)
+{
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int left = work.left + (work.right - work.left - width) / 2;
+    const int top = work.top + (work.bottom - work.top - height) / 2;
+    return {left, top, left + width, top + height};
+}
+
+} // namespace
+
 Page::Page(int width, int height) : color_(GetSysColor(COLOR_BTNFACE))
 {
+    // Made where it will stand: every move of a top-level window is a trip to the
+    // window system, and a page is placed once more when its definition sets its size.
     Application& application = Application::Instance();
+    const RECT r = CentredBounds(width, height);
     CreateHandle(0, WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, application.Handle(),
-                 application.Title(), 0, 0, width, height);
-    CenterOnDesktop();
+                 application.Title(), r.left, r.top, width, height);
 }
 
 Page::~Page()
@@ -50,6 +66,8 @@ RECT Page::Bounds() const
 
 void Page::SetBounds(int left, int top, int width, int height)
 {
+    const RECT now = Bounds();
+    if (now.left == left && now.top == top && now.right - now.left == width && now.bottom - now.top == height) return;
     SetWindowPos(Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -60,12 +78,12 @@ void Page::SetColor(COLORREF color)
     Invalidate();
 }
 
-void Page::CenterOnDesktop()
+void Page::CenterOnDesktop() { CenterOnDesktop(Width(), Height()); }
+
+void Page::CenterOnDesktop(int width, int height)
 {
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    SetBounds(work.left + (work.right - work.left - Width()) / 2,
-              work.top + (work.bottom - work.top - Height()) / 2, Width(), Height());
+    const RECT r = CentredBounds(width, height);
+    SetBounds(r.left, r.top, width, height);
 }
 
 void Page::Drag()
@@ -75,9 +93,17 @@ void Page::Drag()
     SendMessageW(Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0); // 61458
 }
 
-void Page::Invalidate() { ::InvalidateRect(Handle(), nullptr, FALSE); }
+// A hidden page paints whole when it is shown: marking parts of it before then is a
+// trip to the window system for nothing, and reading a page sets many bounds.
+void Page::Invalidate()
+{
+    if (Visible()) ::InvalidateRect(Handle(), nullptr, FALSE);
+}
 
-void Page::InvalidateRect(const RECT& area) { ::InvalidateRect(Handle(), &area, FALSE); }
+void Page::InvalidateRect(const RECT& area)
+{
+    if (Visible()) ::InvalidateRect(Handle(), &area, FALSE);
+}
 
 void Page::NotifyBackgroundChanged()
 {
@@ -118,8 +144,7 @@ bool Page::SetProperty(const PageProperty& property, PropertyReader& loader)
 {
     const std::string& name = property.Name;
     if (name == "Size") {
-        SetSize(loader.Integer(property, 0), loader.Integer(property, 1));
-        CenterOnDesktop();
+        CenterOnDesktop(loader.Integer(property, 0), loader.Integer(property, 1));
     } else if (name == "Color") {
         SetColor(static_cast<COLORREF>(loader.Integer(property)));
     } else if (name == "OnCreate") {

@@ -40,6 +40,7 @@ public:
     RECT Bounds() const; // on the screen
     void SetBounds(int left, int top, int width, int height);
     void CenterOnDesktop();
+    void CenterOnDesktop(int width, int height); // and takes that size
     void SetColor(COLORREF color);
 
     // The page follows the mouse while the left button stays down.

@@ -11,7 +11,7 @@ std::optional<std::string> FindSpecialFolder(int csidl)
     if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &list))) return std::nullopt;
     wchar_t path[MAX_PATH + 1] = {};
     const BOOL found = SHGetPathFromIDListW(list, path);
-    CoTaskMemFree(list);
+    ILFree(list);
     if (!found || !path[0]) return std::nullopt;
     return ToUtf8(path);
 }

@@ -12,7 +12,10 @@ Timer::Timer(unsigned intervalMs, bool enabled) : interval_(intervalMs), enabled
     Update();
 }
 
-Timer::~Timer() { KillTimer(Handle(), TimerId); }
+Timer::~Timer()
+{
+    if (running_) KillTimer(Handle(), TimerId);
+}
 
 void Timer::SetEnabled(bool enabled)
 {
@@ -30,8 +33,10 @@ void Timer::SetInterval(unsigned intervalMs)
 
 void Timer::Update()
 {
-    KillTimer(Handle(), TimerId);
-    if (enabled_ && interval_ > 0) SetTimer(Handle(), TimerId, interval_, nullptr);
+    // Each call is a trip to the window system, and reading a page sets a timer's
+    // properties one by one: only a running timer is stopped.
+    if (running_) KillTimer(Handle(), TimerId);
+    running_ = enabled_ && interval_ > 0 && SetTimer(Handle(), TimerId, interval_, nullptr) != 0;
 }
 
 LRESULT Timer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)

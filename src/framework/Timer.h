@@ -26,4 +26,5 @@ private:
 
     unsigned interval_;
     bool enabled_;
+    bool running_ = false;
 };

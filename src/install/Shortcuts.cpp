@@ -1,5 +1,6 @@
 #include "install/Shortcuts.h"
 
+#include "framework/Com.h"
 #include "framework/Exception.h"
 #include "framework/FileSystem.h"
 #include "framework/InterfacedObject.h"
@@ -21,8 +22,8 @@ struct LinkFile {
     // Target and working folder (the target's folder, with its trailing "\").
     explicit LinkFile(const std::string& target)
     {
-        const HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
-                                                IID_IShellLinkW, reinterpret_cast<void**>(link.Put()));
+        const HRESULT result = CreateComInstance(CLSID_ShellLink, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+                                                 IID_IShellLinkW, reinterpret_cast<void**>(link.Put()));
         if (FAILED(result)) throw Exception(SystemErrorText(static_cast<unsigned long>(result)));
         file = link.As<IPersistFile>(IID_IPersistFile);
         if (!file) throw Exception(SystemErrorText(static_cast<unsigned long>(E_NOINTERFACE)));

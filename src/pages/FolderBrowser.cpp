@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/Application.h"
+#include "framework/Com.h"
 #include "framework/InterfacedObject.h"
 #include "framework/WinStrings.h"
 
@@ -66,6 +67,7 @@ int CALLBACK Preselect(HWND dialog, UINT message, LPARAM, LPARAM folder)
 
 bool BrowseForFolder(std::string_view title, std::string_view root, std::string& folder)
 {
+    EnterComApartment(); // the browser's folder views are COM objects
     const DWORD attributes = GetFileAttributesW(ToWide(folder).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) folder.clear();
     ComPtr<IMalloc> allocator;

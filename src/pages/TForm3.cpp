@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "framework/Application.h"
+#include "framework/Com.h"
 #include "framework/DesktopUser.h"
 #include "framework/Elevation.h"
 #include "framework/FileSystem.h"
@@ -33,6 +34,7 @@ std::string OwnFileName()
 void Start(const wchar_t* verb, const std::string& file, const std::string& parameters)
 {
     LogStep("started " + file + (parameters.empty() ? "" : " " + parameters));
+    EnterComApartment(); // the shell may hand the verb to an extension
     ShellExecuteW(nullptr, verb, ToWide(file).c_str(), parameters.empty() ? nullptr : ToWide(parameters).c_str(),
                   nullptr, SW_SHOWNORMAL);
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "framework/Win32.h"
+#include "framework/Com.h"
 
 // Owner of one PROPVARIANT the library fills: cleared, strings and all, when it goes.
 class PropertyValue {
@@ -8,7 +8,7 @@ public:
     PropertyValue(PropertyValue&& other) noexcept : value_(other.value_) { PropVariantInit(&other.value_); }
     PropertyValue(const PropertyValue&) = delete;
     PropertyValue& operator=(const PropertyValue&) = delete;
-    ~PropertyValue() { PropVariantClear(&value_); }
+    ~PropertyValue() { ClearPropVariant(&value_); }
 
     PROPVARIANT* Out() { return &value_; }
     const PROPVARIANT* operator->() const { return &value_; }

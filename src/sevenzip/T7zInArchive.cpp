@@ -3,6 +3,7 @@
 #include <exception>
 #include <memory>
 
+#include "framework/Com.h"
 #include "framework/Exception.h"
 #include "framework/FileStream.h"
 #include "framework/FileSystem.h"
@@ -372,7 +373,7 @@ HRESULT T7zInArchive::CryptoGetTextPassword(BSTR* password)
     *password = nullptr;
     passwordAsked_ = true;
     if (passwordDefined_) {
-        *password = SysAllocString(password_.c_str());
+        *password = AllocateBstr(password_.c_str());
         return S_OK;
     }
     if (!passwordProvider_) return S_FALSE;
@@ -380,7 +381,7 @@ HRESULT T7zInArchive::CryptoGetTextPassword(BSTR* password)
         std::wstring text;
         const HRESULT result = passwordProvider_(passwordSender_, text);
         if (result == S_OK) {
-            *password = SysAllocString(text.c_str());
+            *password = AllocateBstr(text.c_str());
             password_ = std::move(text);
             passwordDefined_ = true;
         }

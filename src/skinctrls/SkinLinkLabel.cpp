@@ -4,6 +4,7 @@
 
 #include "effects/GlowText.h"
 #include "framework/Canvas.h"
+#include "framework/Com.h"
 #include "framework/PropertyReader.h"
 #include "framework/WinStrings.h"
 #include "skin/SkinData.h"
@@ -19,6 +20,7 @@ TbsSkinLinkLabel::TbsSkinLinkLabel(Page& parent) : Label(parent)
     HandCursor = true;
     Role = AccessibleRole::Link;
     OpenUrl = [](const std::string& url) {
+        EnterComApartment(); // the shell may hand the address to an extension
         ShellExecuteW(nullptr, L"open", ToWide(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     };
 }
