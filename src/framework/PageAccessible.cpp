@@ -3,11 +3,13 @@
 #include <oleacc.h>
 #include <string>
 
+#include "framework/Com.h"
 #include "framework/CustomControl.h"
 #include "framework/EntryPoint.h"
 #include "framework/Handles.h"
 #include "framework/InterfacedObject.h"
 #include "framework/Page.h"
+#include "framework/SystemLibrary.h"
 #include "framework/WinStrings.h"
 
 namespace {
@@ -25,7 +27,7 @@ public:
     decltype(&CreateStdAccessibleObject) CreateStandardObject = nullptr;
 
 private:
-    Oleacc() : module_(LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32))
+    Oleacc() : module_(LoadSystemLibrary(L"oleacc.dll"))
     {
         ResultFromObject = BindEntry<decltype(ResultFromObject)>(module_.Get(), "LresultFromObject");
         CreateStandardObject = BindEntry<decltype(CreateStandardObject)>(module_.Get(), "CreateStdAccessibleObject");
@@ -51,14 +53,17 @@ HRESULT ReturnText(const std::string& text, BSTR* out)
     if (!out) return E_POINTER;
     *out = nullptr;
     if (text.empty()) return S_FALSE;
-    *out = SysAllocString(ToWide(text).c_str());
+    *out = AllocateBstr(ToWide(text).c_str());
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
+// VT_EMPTY is zero: an empty variant needs no call into OLE automation, whose
+// library is bound only when first needed.
+VARIANT EmptyVariant() { return VARIANT{}; }
+
 VARIANT ChildVariant(LONG id)
 {
-    VARIANT v;
-    VariantInit(&v);
+    VARIANT v = EmptyVariant();
     v.vt = VT_I4;
     v.lVal = id;
     return v;
@@ -174,7 +179,7 @@ public:
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override
     {
         if (!focus) return E_POINTER;
-        VariantInit(focus);
+        *focus = EmptyVariant();
         const Page* page = Page::FromHandle(page_);
         if (!page) return CO_E_OBJNOTCONNECTED;
         if (!page->HasKeyboard()) return S_FALSE;
@@ -186,7 +191,7 @@ public:
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override
     {
         if (!selection) return E_POINTER;
-        VariantInit(selection);
+        *selection = EmptyVariant();
         return S_FALSE;
     }
 
@@ -217,14 +222,14 @@ public:
 
     HRESULT STDMETHODCALLTYPE accNavigate(long, VARIANT, VARIANT* end) override
     {
-        if (end) VariantInit(end);
+        if (end) *end = EmptyVariant();
         return E_NOTIMPL;
     }
 
     HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override
     {
         if (!child) return E_POINTER;
-        VariantInit(child);
+        *child = EmptyVariant();
         const Page* page = Page::FromHandle(page_);
         if (!page) return CO_E_OBJNOTCONNECTED;
         POINT p{x, y};
@@ -300,6 +305,9 @@ LRESULT AnswerGetObject(HWND window, WPARAM wParam, LPARAM lParam)
     if (static_cast<LONG>(lParam) != OBJID_CLIENT || !resultFromObject) return 0;
     const bool isPage = Page::FromHandle(window) != nullptr;
     if (!isPage && !CustomControl::FromHandle(window)) return 0;
+    // The object is marshalled to the screen reader's process, which takes an apartment:
+    // the first page enters none of its own.
+    EnterComApartment();
     const ComPtr<PageAccessible> object = PageAccessible::Create(isPage ? window : GetParent(window), isPage ? nullptr : window);
     // The result holds its own reference until the screen reader takes the object.
     return resultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(object.Get()));

@@ -15,11 +15,7 @@ namespace {
 
 std::string PerUserProgramsFolder()
 {
-    wchar_t* path = nullptr;
-    std::string folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_UserProgramFiles, KF_FLAG_CREATE, nullptr, &path)) && path)
-        folder = ToUtf8(path);
-    CoTaskMemFree(path);
+    std::string folder = FindKnownFolder(FOLDERID_UserProgramFiles, true).value_or("");
     if (folder.empty()) {
         // A system that does not know the folder: it is the local application data's
         // "Programs" all the same.
