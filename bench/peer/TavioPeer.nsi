@@ -81,6 +81,16 @@ Section
   WriteRegStr HKCU "${UNINSTALL_KEY}" "URLInfoAbout" "${HOME_PAGE}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "URLUpdateInfo" "${HOME_PAGE}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Tavio Software Co., Ltd. (塔维欧软件)"
+  ; What deployment tools read, as ours writes it: the folder as a plain path, the
+  ; installed size in KB, today as yyyymmdd, the two flags, the quiet command.
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR\"
+  ${GetSize} "$INSTDIR" "/S=0K" $2 $3 $4
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $2
+  ${GetTime} "" "L" $2 $3 $4 $5 $6 $7 $8
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallDate" "$4$3$2"
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$0\\UnInstall.exe" /s'
 
   ; The channel tag's folder; an installer named without a tag leaves no tag file.
   CreateDirectory "$APPDATA\Tavio"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Reads back what a silent install left in a Wine prefix with tools of neither installer
 # (lnkinfo, Wine's reg): the files, the four shortcuts, the Run value, the uninstall
-# entry's seven values, the plug-in's registration and the player's one start with
+# entry's values, the plug-in's registration and the player's one start with
 # Minimize; the same reading for ours and for the peer, as tests/e2e/install.sh reads ours.
 #   check-install.sh STATE PREFIX PLAYER-LOG
 # Prints "FAIL: what" for each check that fails, then "passed N of M"; exits 1 on a failure.
@@ -62,7 +62,7 @@ check "uninstall entry: DisplayVersion 2.5.0.1024" has '"DisplayVersion"="2.5.0.
 check "uninstall entry: URLInfoAbout" has '"URLInfoAbout"="https://www.tavio.cn/"'
 check "uninstall entry: URLUpdateInfo" has '"URLUpdateInfo"="https://www.tavio.cn/"'
 check "uninstall entry: Publisher" has '"Publisher"="Tavio Software Co., Ltd. (塔维欧软件)"'
-check "uninstall entry: seven values" test "$(grep -c '^"' <<<"$entry")" = 7
+check "uninstall entry: its seven values and the six deployment tools read" test "$(grep -c '^"' <<<"$entry")" = 13
 check "the plug-in registered itself" plugin_registered
 check "the channel tag's folder is made" test -d "$home/AppData/Roaming/Tavio"
 check "the player was started once, with Minimize" \
