@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <exception>
 
-#include "framework/Win32.h"
+#include "base/Win32.h"
 #include <psapi.h>
 
-#include "framework/WinStrings.h"
+#include "base/WinStrings.h"
 #include "sevenzip/I7zReader.h"
 
 namespace {

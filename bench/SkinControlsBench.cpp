@@ -8,14 +8,14 @@
 #include <cstdio>
 #include <vector>
 
-#include "framework/Application.h"
-#include "framework/DcScopes.h"
-#include "framework/DibSection.h"
-#include "framework/Page.h"
-#include "framework/Resources.h"
+#include "base/Resources.h"
 #include "skin/CompressedStoredSkin.h"
 #include "skin/SkinData.h"
 #include "skinctrls/SkinCheckRadioBox.h"
+#include "ui/Application.h"
+#include "ui/DcScopes.h"
+#include "ui/DibSection.h"
+#include "ui/Page.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <map>
 #include <random>
 
-#include "framework/IniFile.h"
-#include "framework/StringList.h"
-#include "framework/ZlibStream.h"
+#include "base/IniFile.h"
+#include "base/StringList.h"
+#include "base/ZlibStream.h"
 #include "skin/CompressedStoredSkin.h"
 #include "skin/SkinData.h"
 #include "skin/SkinPackage.h"

@@ -1,5 +1,5 @@
 // The installer's start to the options page's first complete paint, in a process of
-// its own, as the installer's entry makes it: the application, the skin library, the
+// its own, as the installer's entry makes it: the application, the
 // page streamed in with its skin, shown and painted. Then the same skin loaded once
 // more, for its share.
 // Output: "startup-to-first-paint <us since process creation>" and
@@ -7,14 +7,13 @@
 #include <chrono>
 #include <cstdio>
 
-#include "framework/Application.h"
-#include "framework/Resources.h"
-#include "framework/SkinLibrary.h"
-#include "framework/SystemLibrary.h"
+#include "base/Resources.h"
+#include "base/SystemLibrary.h"
 #include "install/Product.h"
 #include "pages/TForm1.h"
 #include "skin/CompressedStoredSkin.h"
 #include "skin/SkinData.h"
+#include "ui/Application.h"
 
 namespace {
 
@@ -42,7 +41,6 @@ int wmain()
     RestrictLibrarySearch();
     Application& application = Application::Instance();
     application.Initialize();
-    StartSkinLibrary();
     application.SetTitle(product::SetupTitle);
     TForm1& page = application.CreatePage<TForm1>();
     application.SetMainPage(page);
@@ -58,6 +56,5 @@ int wmain()
     const double skinLoad = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
     std::printf("startup-to-first-paint %.0f\nstartup-skin-load %.0f\n", firstPaint, skinLoad);
     application.Finalize();
-    StopSkinLibrary();
     return 0;
 }

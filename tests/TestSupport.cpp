@@ -4,10 +4,10 @@
 #include <shellapi.h>
 #include <sstream>
 
-#include "framework/DcScopes.h"
-#include "framework/DibSection.h"
-#include "framework/PngImage.h"
+#include "base/PngImage.h"
 #include "install/Product.h"
+#include "ui/DcScopes.h"
+#include "ui/DibSection.h"
 
 TempFolder::TempFolder()
 {
@@ -147,6 +147,6 @@ bool GdiStillWorks()
 {
     const WindowDC screen(nullptr);
     OffscreenBitmap section(screen.Get(), 64, 64);
-    GdiObject region(CreateRectRgn(0, 0, 10, 10));
+    RegionHandle region(CreateRectRgn(0, 0, 10, 10));
     return section.Valid() && region;
 }

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/Application.h"
-#include "framework/Win32.h"
-#include "framework/WinStrings.h"
+#include "base/Win32.h"
+#include "base/WinStrings.h"
+#include "ui/Application.h"
 
 // A fresh folder under the temporary folder, removed with everything in it afterwards.
 class TempFolder {

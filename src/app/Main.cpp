@@ -1,12 +1,11 @@
-#include "framework/Application.h"
-#include "framework/SkinLibrary.h"
-#include "framework/SystemLibrary.h"
-#include "framework/WinStrings.h"
+#include "base/SystemLibrary.h"
+#include "base/WinStrings.h"
 #include "install/ExitCodes.h"
 #include "install/Product.h"
 #include "install/RunLog.h"
 #include "install/RunMode.h"
 #include "pages/TForm1.h"
+#include "ui/Application.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
@@ -22,7 +21,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         LogStep(std::string("failed: ") + error.what() + "; exit code " + std::to_string(exitcode::NotStarted));
         return exitcode::NotStarted;
     }
-    StartSkinLibrary();
     application.SetTitle(product::SetupTitle);
     if (IsSilentMode()) {
         application.ShowMainPage = false;
@@ -37,7 +35,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     if (created) application.Run();
     else application.SetExitCode(exitcode::NotStarted);
     application.Finalize();
-    StopSkinLibrary();
     LogStep("exit code " + std::to_string(application.ExitCode()));
     return application.ExitCode();
 }

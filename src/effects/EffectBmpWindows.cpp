@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "framework/DcScopes.h"
-#include "framework/DibSection.h"
+#include "ui/DcScopes.h"
+#include "ui/DibSection.h"
 
 TbsEffectBmp EffectBmpFromBitmap(HBITMAP bitmap)
 {

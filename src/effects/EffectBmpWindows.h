@@ -1,6 +1,6 @@
 #pragma once
+#include "base/Win32.h"
 #include "effects/EffectBmp.h"
-#include "framework/Win32.h"
 
 // A bitmap of any kind as a 24-bit working copy (the bitmap is not kept), and drawing
 // one unscaled at (x, y).

@@ -2,10 +2,10 @@
 
 #include <optional>
 
+#include "base/WinStrings.h"
 #include "effects/Blur.h"
 #include "effects/TbsBitmap.h"
-#include "framework/DcScopes.h"
-#include "framework/WinStrings.h"
+#include "ui/DcScopes.h"
 
 int DrawGlowText(TCanvas& canvas, RECT r, std::string_view text, int g, COLORREF glowColor, int o, UINT format)
 {

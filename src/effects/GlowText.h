@@ -1,7 +1,7 @@
 #pragma once
 #include <string_view>
 
-#include "framework/Canvas.h"
+#include "ui/Canvas.h"
 
 // Draws text in rectangle r of the canvas with a soft halo of colour glowColor (an
 // explicit RGB value) g pixels wide, offset by o: the text is drawn five times

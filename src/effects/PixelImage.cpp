@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "framework/Processor.h"
+#include "effects/Processor.h"
 
 namespace {
 

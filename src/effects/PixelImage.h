@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/Geometry.h"
 #include "effects/PixelRoutines.h"
-#include "framework/Geometry.h"
 
 // A view of 32-bit pixels, top-down, rows exactly Width pixels apart, with the two
 // drawing flags of the alpha bitmap. The pixel algorithms of the alpha bitmap work on

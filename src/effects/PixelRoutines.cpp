@@ -8,7 +8,7 @@
 #define TAVIO_X86 1
 #endif
 
-#include "framework/Processor.h"
+#include "effects/Processor.h"
 
 namespace {
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "framework/DcScopes.h"
-#include "framework/Dib.h"
-#include "framework/DibSection.h"
-#include "framework/Exception.h"
-#include "framework/PngBitmap.h"
-#include "framework/PngImage.h"
-#include "framework/SkinLibrary.h"
+#include "base/Dib.h"
+#include "base/Exception.h"
+#include "base/PngImage.h"
+#include "ui/DcScopes.h"
+#include "ui/DibSection.h"
+#include "ui/PngBitmap.h"
+#include "ui/SystemEntries.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ std::vector<TbsBitmap*>& Registry()
 
 bool ChooseSystemTransparentBlt()
 {
-    if (!SkinEntries().TransparentBltAvailable || !SkinEntries().TransparentBlt) return false;
+    if (!BoundEntries().TransparentBlt) return false;
     const WindowDC screen(nullptr);
     return GetDeviceCaps(screen.Get(), BITSPIXEL) * GetDeviceCaps(screen.Get(), PLANES) > 23;
 }
@@ -65,7 +65,7 @@ void TbsBitmap::SetSize(int width, int height)
     bits_ = nullptr;
 
     void* bits = nullptr;
-    GdiObject section = CreateTopDownDibSection(width, height, 32, &bits);
+    BitmapHandle section = CreateTopDownDibSection(width, height, 32, &bits);
     if (!section.Get()) throw Exception("Can't allocate the DIB handle");
     MemoryDC dc(CreateCompatibleDC(nullptr));
     if (!dc.Get()) throw Exception("Can't create compatible DC");
@@ -134,8 +134,8 @@ void TbsBitmap::StretchDrawDC(HDC dc, const TRect& d, const TRect& s)
     } else if (AlphaBlend) {
         DrawThroughTemporary(dc, d, s);
     } else if (Transparent) {
-        if (UseSystemTransparentBlt() && SkinEntries().TransparentBlt)
-            SkinEntries().TransparentBlt(dc, d.Left, d.Top, d.Width(), d.Height(), dc_.Get(), s.Left, s.Top, s.Width(),
+        if (UseSystemTransparentBlt() && BoundEntries().TransparentBlt)
+            BoundEntries().TransparentBlt(dc, d.Left, d.Top, d.Width(), d.Height(), dc_.Get(), s.Left, s.Top, s.Width(),
                                          s.Height(), TransparentKey);
         else
             DrawThroughTemporary(dc, d, s);
@@ -209,11 +209,11 @@ void TbsBitmap::Assign(const TPngBitmap& graphic)
     SetAlpha(255);
 }
 
-GdiObject TbsBitmap::AssignToBitmap()
+BitmapHandle TbsBitmap::AssignToBitmap()
 {
     if (IsEmpty()) return {};
     void* bits = nullptr;
-    GdiObject bitmap = CreateTopDownDibSection(width_, height_, 32, &bits);
+    BitmapHandle bitmap = CreateTopDownDibSection(width_, height_, 32, &bits);
     if (!bitmap.Get()) return {};
     {
         MemoryDC dc(CreateCompatibleDC(nullptr));

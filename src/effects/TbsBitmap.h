@@ -3,11 +3,11 @@
 #include <optional>
 #include <string>
 
+#include "base/Handles.h"
+#include "base/Win32.h"
 #include "effects/PixelImage.h"
-#include "framework/Canvas.h"
-#include "framework/DcScopes.h"
-#include "framework/Handles.h"
-#include "framework/Win32.h"
+#include "ui/Canvas.h"
+#include "ui/DcScopes.h"
 
 class TbsPngImage;
 class TDib;
@@ -66,7 +66,7 @@ public:
     void LoadFromPngImage(const TbsPngImage& png);
     // A 32-bit framework bitmap of this size with this one drawn on it in its current
     // mode (copy, key or blend onto the fresh, zeroed bitmap).
-    GdiObject AssignToBitmap();
+    BitmapHandle AssignToBitmap();
 
     PixelImage View() const { return {bits_, IsEmpty() ? 0 : width_, IsEmpty() ? 0 : height_, AlphaBlend, Transparent}; }
 
@@ -79,7 +79,7 @@ private:
 
     TbsColor* bits_ = nullptr;
     int width_ = 0, height_ = 0;
-    GdiObject section_;
+    BitmapHandle section_;
     MemoryDC dc_;
     std::optional<SelectedObject> selection_; // the section leaves the context before either goes
     std::unique_ptr<TCanvas> canvas_;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/PathText.h"
+#include "base/PathText.h"
 #include "install/ProcessNames.h"
 
 namespace {

@@ -1,17 +1,26 @@
 #include "install/DefaultFolder.h"
 
-#include "framework/Win32.h"
+#include "base/Win32.h"
 
 #include <knownfolders.h>
 #include <shlobj.h>
 
-#include "framework/FileSystem.h"
-#include "framework/PathText.h"
-#include "framework/SpecialFolder.h"
-#include "framework/WinStrings.h"
+#include "base/FileSystem.h"
+#include "base/PathText.h"
+#include "base/SpecialFolder.h"
+#include "base/WinStrings.h"
 #include "install/Product.h"
 
 namespace {
+
+// Straight from the shell's table of folders: the item-list route of FindSpecialFolder
+// builds the shell's namespace first, and this runs while the first page is made.
+std::string ProgramFilesFolder()
+{
+    wchar_t path[MAX_PATH + 1] = {};
+    const bool found = SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILES, nullptr, SHGFP_TYPE_CURRENT, path) == S_OK;
+    return IncludeTrailingBackslash(found ? ToUtf8(path) : std::string());
+}
 
 std::string PerUserProgramsFolder()
 {
@@ -31,7 +40,7 @@ std::string PerUserProgramsFolder()
 
 std::string DefaultInstallFolder()
 {
-    const std::string programFiles = SpecialFolderPath(CSIDL_PROGRAM_FILES);
+    const std::string programFiles = ProgramFilesFolder();
     if (programFiles != "\\" && CanCreateFoldersIn(programFiles)) return programFiles + product::DefaultFolderName;
     const std::string perUser = PerUserProgramsFolder();
     return (perUser != "\\" ? perUser : programFiles) + product::DefaultFolderName;

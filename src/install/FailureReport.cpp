@@ -1,9 +1,9 @@
 #include "install/FailureReport.h"
 
-#include "framework/Application.h"
-#include "framework/WinStrings.h"
+#include "base/WinStrings.h"
 #include "install/RunLog.h"
 #include "install/RunMode.h"
+#include "ui/Application.h"
 
 namespace {
 constexpr unsigned SilentBoxMs = 30000;

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 
 // Waits `ms` on a 32-bit tick counter (the difference survives its wrap), letting
 // `pump` handle pending messages and `sleep` pass 1 ms per round. 0 returns at once,

@@ -1,13 +1,12 @@
 #include "install/InstallSequence.h"
 
-#include "framework/Application.h"
-#include "framework/Exception.h"
-#include "framework/FileBytes.h"
-#include "framework/FileSystem.h"
-#include "framework/SystemError.h"
-#include "framework/WinStrings.h"
+#include "base/Exception.h"
+#include "base/FileBytes.h"
+#include "base/FileSystem.h"
+#include "base/SpecialFolder.h"
+#include "base/SystemError.h"
+#include "base/WinStrings.h"
 #include "install/ExitCodes.h"
-#include "framework/SpecialFolder.h"
 #include "install/FailureReport.h"
 #include "install/InstallFlow.h"
 #include "install/ProcessShutdown.h"
@@ -17,6 +16,7 @@
 #include "install/RunMode.h"
 #include "install/Shortcuts.h"
 #include "sevenzip/I7zReader.h"
+#include "ui/Application.h"
 
 #include <shlobj.h>
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "framework/FileChanges.h"
-#include "framework/PrivateFolder.h"
-#include "framework/Win32.h"
+#include "base/FileChanges.h"
+#include "base/PrivateFolder.h"
+#include "base/Win32.h"
 #include "install/InstallManifest.h"
 #include "install/InstallSettings.h"
 

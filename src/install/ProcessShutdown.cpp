@@ -1,8 +1,8 @@
 #include "install/ProcessShutdown.h"
 
-#include "framework/EntryPoint.h"
-#include "framework/Handles.h"
-#include "framework/SystemLibrary.h"
+#include "base/EntryPoint.h"
+#include "base/Handles.h"
+#include "base/SystemLibrary.h"
 #include "install/ProcessNames.h"
 #include "install/RunLog.h"
 

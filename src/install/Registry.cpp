@@ -2,13 +2,13 @@
 
 #include <vector>
 
-#include "framework/EntryPoint.h"
-#include "framework/Exception.h"
-#include "framework/Handles.h"
-#include "framework/PathText.h"
-#include "framework/SystemError.h"
-#include "framework/SystemLibrary.h"
-#include "framework/WinStrings.h"
+#include "base/EntryPoint.h"
+#include "base/Exception.h"
+#include "base/Handles.h"
+#include "base/PathText.h"
+#include "base/SystemError.h"
+#include "base/SystemLibrary.h"
+#include "base/WinStrings.h"
 #include "install/Product.h"
 #include "install/RunLog.h"
 
@@ -19,7 +19,7 @@ RegKey OpenOrCreate(const char* path)
     HKEY key = nullptr;
     const LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, ToWide(path).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
                                            nullptr, &key, nullptr);
-    if (status != ERROR_SUCCESS) throw Exception(SystemErrorText(status));
+    if (status != ERROR_SUCCESS) RaiseSystemError(status);
     return RegKey(key);
 }
 
@@ -29,7 +29,7 @@ void WriteString(const RegKey& key, const char* name, const std::string& value)
     const LSTATUS status =
         RegSetValueExW(key.Get(), ToWide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
                        static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
-    if (status != ERROR_SUCCESS) throw Exception(SystemErrorText(status));
+    if (status != ERROR_SUCCESS) RaiseSystemError(status);
     LogStep("registry: " + std::string(name) + " = " + value);
 }
 
@@ -37,7 +37,7 @@ void WriteNumber(const RegKey& key, const char* name, DWORD value)
 {
     const LSTATUS status = RegSetValueExW(key.Get(), ToWide(name).c_str(), 0, REG_DWORD,
                                           reinterpret_cast<const BYTE*>(&value), sizeof value);
-    if (status != ERROR_SUCCESS) throw Exception(SystemErrorText(status));
+    if (status != ERROR_SUCCESS) RaiseSystemError(status);
     LogStep("registry: " + std::string(name) + " = " + std::to_string(value));
 }
 

@@ -1,8 +1,8 @@
 #include "install/RunLog.h"
 
-#include "framework/SystemError.h"
-#include "framework/Win32.h"
-#include "framework/WinStrings.h"
+#include "base/SystemError.h"
+#include "base/Win32.h"
+#include "base/WinStrings.h"
 
 namespace {
 

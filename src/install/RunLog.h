@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/Handles.h"
+#include "base/Handles.h"
 
 // The run's log, asked for with "/LOG=<file>" where nobody watches the run: one
 // timestamped UTF-8 line per step, each written to the file as it happens, so a run

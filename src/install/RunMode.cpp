@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "framework/ModuleFileName.h"
-#include "framework/Win32.h"
-#include "framework/WinStrings.h"
+#include "base/ModuleFileName.h"
+#include "base/Win32.h"
+#include "base/WinStrings.h"
 #include "install/CommandLine.h"
 
 DeploymentSwitches CommandLineSwitches() { return ReadDeploymentSwitches(ToUtf8(GetCommandLineW())); }

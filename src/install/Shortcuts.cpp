@@ -1,13 +1,13 @@
 #include "install/Shortcuts.h"
 
-#include "framework/Com.h"
-#include "framework/Exception.h"
-#include "framework/FileSystem.h"
-#include "framework/InterfacedObject.h"
-#include "framework/SpecialFolder.h"
-#include "framework/SystemError.h"
-#include "framework/Win32.h"
-#include "framework/WinStrings.h"
+#include "base/Com.h"
+#include "base/Exception.h"
+#include "base/FileSystem.h"
+#include "base/InterfacedObject.h"
+#include "base/SpecialFolder.h"
+#include "base/SystemError.h"
+#include "base/Win32.h"
+#include "base/WinStrings.h"
 
 #include <shlobj.h>
 
@@ -24,9 +24,9 @@ struct LinkFile {
     {
         const HRESULT result = CreateComInstance(CLSID_ShellLink, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
                                                  IID_IShellLinkW, reinterpret_cast<void**>(link.Put()));
-        if (FAILED(result)) throw Exception(SystemErrorText(static_cast<unsigned long>(result)));
+        if (FAILED(result)) RaiseSystemError(static_cast<unsigned long>(result));
         file = link.As<IPersistFile>(IID_IPersistFile);
-        if (!file) throw Exception(SystemErrorText(static_cast<unsigned long>(E_NOINTERFACE)));
+        if (!file) RaiseSystemError(static_cast<unsigned long>(E_NOINTERFACE));
         link->SetPath(ToWide(target).c_str());
         link->SetWorkingDirectory(ToWide(target.substr(0, target.find_last_of('\\') + 1)).c_str());
     }

@@ -1,6 +1,6 @@
 #include "pages/ChannelTag.h"
 
-#include "framework/PathText.h"
+#include "base/PathText.h"
 
 std::optional<std::string> ChannelTagOf(std::string_view fileName)
 {

@@ -3,10 +3,11 @@
 #include <shlobj.h>
 #include <vector>
 
-#include "framework/Application.h"
-#include "framework/Com.h"
-#include "framework/InterfacedObject.h"
-#include "framework/WinStrings.h"
+#include "base/Com.h"
+#include "base/InterfacedObject.h"
+#include "base/ScopeExit.h"
+#include "base/WinStrings.h"
+#include "ui/Application.h"
 
 namespace {
 
@@ -31,17 +32,6 @@ private:
         return TRUE;
     }
     std::vector<HWND> windows_;
-};
-
-class ErrorModeScope {
-public:
-    explicit ErrorModeScope(UINT mode) : previous_(SetErrorMode(mode)) {}
-    ErrorModeScope(const ErrorModeScope&) = delete;
-    ErrorModeScope& operator=(const ErrorModeScope&) = delete;
-    ~ErrorModeScope() { SetErrorMode(previous_); }
-
-private:
-    UINT previous_;
 };
 
 // Memory of the shell's allocator: an item list or a name buffer.
@@ -99,7 +89,8 @@ bool BrowseForFolder(std::string_view title, std::string_view root, std::string&
     PIDLIST_ABSOLUTE chosen;
     {
         const OtherWindowsDisabled disabled;
-        const ErrorModeScope errorMode(SEM_FAILCRITICALERRORS);
+        const UINT errorMode = SetErrorMode(SEM_FAILCRITICALERRORS);
+        const ScopeExit restore{[errorMode] { SetErrorMode(errorMode); }};
         chosen = SHBrowseForFolderW(&info);
     }
     if (!chosen) return false;

@@ -1,10 +1,9 @@
 // The install launch: what a click on the options page's install button does.
 #include <utility>
 
-#include "framework/Application.h"
-#include "framework/FileChanges.h"
-#include "framework/PathText.h"
-#include "framework/SystemError.h"
+#include "base/FileChanges.h"
+#include "base/PathText.h"
+#include "base/SystemError.h"
 #include "install/ExitCodes.h"
 #include "install/FailureReport.h"
 #include "install/InstallFlow.h"
@@ -15,6 +14,7 @@
 #include "pages/TForm1.h"
 #include "pages/TForm2.h"
 #include "skinctrls/SkinCheckRadioBox.h"
+#include "ui/Application.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <exception>
 
-#include "framework/Exception.h"
-#include "framework/Resources.h"
-#include "framework/FileSystem.h"
-#include "framework/SystemError.h"
-#include "framework/ZlibStream.h"
+#include "base/Exception.h"
+#include "base/FileSystem.h"
+#include "base/Resources.h"
+#include "base/SystemError.h"
+#include "base/ZlibStream.h"
 #include "install/InstallFlow.h"
 #include "install/Product.h"
 

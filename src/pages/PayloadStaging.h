@@ -1,9 +1,9 @@
 #pragma once
 #include <string>
 
-#include "framework/FileChanges.h"
-#include "framework/PrivateFolder.h"
-#include "framework/Win32.h"
+#include "base/FileChanges.h"
+#include "base/PrivateFolder.h"
+#include "base/Win32.h"
 
 // Writes the module's raw resources "F1" and "F7z" into the folder as "Tavio.7z" and
 // "7z.dll" (the library inflated: it is embedded as a zlib stream), setting aside (in

@@ -2,7 +2,7 @@
 #include <functional>
 #include <string>
 
-#include "framework/Elevation.h"
+#include "base/Elevation.h"
 
 // How the finish page starts the player. An installer elevated for the install must
 // not hand that to a video player that opens files from the internet (nor could

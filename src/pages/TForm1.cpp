@@ -3,14 +3,12 @@
 #include <cmath>
 #include <shlobj.h>
 
-#include "framework/Application.h"
-#include "framework/PageLoader.h"
-#include "framework/PathText.h"
-#include "framework/SpecialFolder.h"
+#include "base/PathText.h"
+#include "base/SpecialFolder.h"
 #include "install/DefaultFolder.h"
-#include "install/Product.h"
 #include "install/ExitCodes.h"
 #include "install/FailureReport.h"
+#include "install/Product.h"
 #include "install/RunLog.h"
 #include "install/RunMode.h"
 #include "pages/FolderBrowser.h"
@@ -21,12 +19,14 @@
 #include "skinctrls/SkinCheckRadioBox.h"
 #include "skinctrls/SkinComponents.h"
 #include "skinctrls/SkinLinkLabel.h"
+#include "ui/Application.h"
+#include "ui/PageLoader.h"
 
 namespace {
 constexpr int CollapsedHeight = 400, ExpandedHeight = 550;
 } // namespace
 
-TForm1::TForm1() : Page(588, CollapsedHeight)
+TForm1::TForm1(PageOwner& owner) : Page(owner, 588, CollapsedHeight)
 {
     PickFolder = [](std::string_view title, std::string& folder) { return BrowseForFolder(title, {}, folder); };
     // Whatever the creation handler meets is shown and the page still opens.

@@ -3,10 +3,10 @@
 #include <string>
 #include <string_view>
 
-#include "framework/Edit.h"
-#include "framework/Page.h"
-#include "framework/Picture.h"
-#include "framework/PushButton.h"
+#include "ui/Edit.h"
+#include "ui/Page.h"
+#include "ui/Picture.h"
+#include "ui/PushButton.h"
 
 class TForm2;
 class TbsCompressedStoredSkin;
@@ -21,7 +21,7 @@ class TbsSkinLinkLabel;
 // option boxes. In silent mode its creation clicks the install button itself.
 class TForm1 : public Page {
 public:
-    TForm1();
+    explicit TForm1(PageOwner& owner);
 
     Picture* Image1 = nullptr;     // background; dragging it moves the page
     Picture* Image2 = nullptr;     // install button

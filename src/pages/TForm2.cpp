@@ -1,8 +1,8 @@
 #include "pages/TForm2.h"
 
-#include "framework/Application.h"
-#include "framework/PageLoader.h"
 #include "pages/TForm3.h"
+#include "ui/Application.h"
+#include "ui/PageLoader.h"
 
 #include <utility>
 
@@ -10,7 +10,7 @@ namespace {
 constexpr uint32_t PaintEveryMs = 50;
 }
 
-TForm2::TForm2() : Page(707, 490), Install(*this)
+TForm2::TForm2(PageOwner& owner) : Page(owner, 707, 490), Install(*this)
 {
     AddHandler("FormCreate", NotifyEvent([this] { FormCreate(); }));
     AddHandler("Timer1Timer", NotifyEvent([this] { Timer1Timer(); }));

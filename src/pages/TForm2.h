@@ -3,13 +3,13 @@
 #include <string>
 #include <string_view>
 
-#include "framework/Label.h"
-#include "framework/Page.h"
-#include "framework/Picture.h"
-#include "framework/ProgressBar.h"
-#include "framework/Timer.h"
 #include "install/InstallFlow.h"
 #include "install/InstallSequence.h"
+#include "ui/Label.h"
+#include "ui/Page.h"
+#include "ui/Picture.h"
+#include "ui/ProgressBar.h"
+#include "ui/Timer.h"
 
 class TForm3;
 
@@ -17,7 +17,7 @@ class TForm3;
 // sequence that its one-shot start timer runs.
 class TForm2 : public Page, private InstallObserver {
 public:
-    TForm2();
+    explicit TForm2(PageOwner& owner);
 
     InstallSequence Install; // its settings and staged files are filled by the install launch
 

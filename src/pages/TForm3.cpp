@@ -2,20 +2,20 @@
 
 #include <shellapi.h>
 
-#include "framework/Application.h"
-#include "framework/Com.h"
-#include "framework/DesktopUser.h"
-#include "framework/Elevation.h"
-#include "framework/FileSystem.h"
-#include "framework/ModuleFileName.h"
-#include "framework/PageLoader.h"
-#include "framework/PathText.h"
-#include "framework/SystemLibrary.h"
-#include "framework/WinStrings.h"
+#include "base/Com.h"
+#include "base/DesktopUser.h"
+#include "base/Elevation.h"
+#include "base/FileSystem.h"
+#include "base/ModuleFileName.h"
+#include "base/PathText.h"
+#include "base/SystemLibrary.h"
+#include "base/WinStrings.h"
 #include "install/RunLog.h"
 #include "install/RunMode.h"
 #include "pages/ChannelTag.h"
 #include "pages/PlayerStart.h"
+#include "ui/Application.h"
+#include "ui/PageLoader.h"
 
 namespace {
 
@@ -76,7 +76,7 @@ void WriteChannelTag()
     }
 }
 
-TForm3::TForm3() : Page(588, 406)
+TForm3::TForm3(PageOwner& owner) : Page(owner, 588, 406)
 {
     AddHandler("FormCreate", NotifyEvent([this] { FormCreate(); }));
     AddHandler("FormShow", NotifyEvent([this] { FormShow(); }));

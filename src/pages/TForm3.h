@@ -1,14 +1,14 @@
 #pragma once
 #include <string>
 
-#include "framework/Page.h"
-#include "framework/Picture.h"
+#include "ui/Page.h"
+#include "ui/Picture.h"
 
 // The finish page: records the channel tag when created; its button registers the
 // plug-in, starts the player and ends the application. Silent runs finish at once.
 class TForm3 : public Page {
 public:
-    TForm3();
+    explicit TForm3(PageOwner& owner);
 
     std::string InstallFolder; // given by the install sequence before Show
     Picture* Image1 = nullptr;

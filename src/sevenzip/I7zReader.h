@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "framework/InterfacedObject.h"
-#include "framework/Stream.h"
+#include "base/InterfacedObject.h"
+#include "base/Stream.h"
 #include "sevenzip/ArchiveInterfaces.h"
 
 // Callbacks of the reader; each returns 0 to go on.

@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "framework/Exception.h"
-#include "framework/FileStream.h"
-#include "framework/SystemError.h"
+#include "base/Exception.h"
+#include "base/FileStream.h"
+#include "base/SystemError.h"
 
 namespace {
 // Enough to keep the writing thread busy while the library decodes, little enough

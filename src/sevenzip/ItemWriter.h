@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/FileChanges.h"
-#include "framework/Handles.h"
-#include "framework/Stream.h"
+#include "base/FileChanges.h"
+#include "base/Handles.h"
+#include "base/Stream.h"
 
 struct ItemFailure {
     std::wstring Path;

@@ -1,5 +1,5 @@
 #pragma once
-#include "framework/Com.h"
+#include "base/Com.h"
 
 // Owner of one PROPVARIANT the library fills: cleared, strings and all, when it goes.
 class PropertyValue {

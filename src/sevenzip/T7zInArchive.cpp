@@ -3,27 +3,19 @@
 #include <exception>
 #include <memory>
 
-#include "framework/Com.h"
-#include "framework/Exception.h"
-#include "framework/FileStream.h"
-#include "framework/FileSystem.h"
-#include "framework/SystemError.h"
-#include "framework/WinStrings.h"
+#include "base/Com.h"
+#include "base/Exception.h"
+#include "base/FileStream.h"
+#include "base/FileSystem.h"
+#include "base/ScopeExit.h"
+#include "base/SystemError.h"
+#include "base/WinStrings.h"
 #include "sevenzip/ItemPath.h"
 #include "sevenzip/T7zStream.h"
 
 using namespace sevenzip;
 
 namespace {
-
-// Restores a per-call field however the call ends.
-template <typename F>
-struct OnExit {
-    F action;
-    ~OnExit() { action(); }
-};
-template <typename F>
-OnExit(F) -> OnExit<F>;
 
 const char* ResultReason(INT32 result)
 {
@@ -210,7 +202,7 @@ void T7zInArchive::Extract(const UINT32* indices, UINT32 count, bool test)
 void T7zInArchive::ExtractOneItem(uint32_t index, TStream& stream, bool test)
 {
     borrowedOutput_ = &stream;
-    OnExit restore{[this] { borrowedOutput_ = nullptr; }};
+    const ScopeExit restore{[this] { borrowedOutput_ = nullptr; }};
     const UINT32 indices[] = {index};
     Extract(indices, 1, test);
 }
@@ -220,7 +212,7 @@ void T7zInArchive::ExtractItemList(const uint32_t* indices, uint32_t count, bool
 {
     itemStreamProvider_ = provider;
     itemStreamSender_ = sender;
-    OnExit restore{[this] {
+    const ScopeExit restore{[this] {
         itemStreamProvider_ = nullptr;
         itemStreamSender_ = nullptr;
     }};
@@ -241,7 +233,7 @@ void T7zInArchive::ExtractToFolder(std::string_view folder)
     FileChanges changes;
     ItemWriter writer(changes); // gone before the changes are undone
     writer_ = &writer;
-    OnExit restore{[this] {
+    const ScopeExit restore{[this] {
         destination_.clear();
         writer_ = nullptr;
         folder_.clear();

@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "framework/EntryPoint.h"
-#include "framework/Exception.h"
-#include "framework/SystemError.h"
-#include "framework/WinStrings.h"
+#include "base/EntryPoint.h"
+#include "base/Exception.h"
+#include "base/SystemError.h"
+#include "base/WinStrings.h"
 
 void CheckResult(HRESULT result)
 {
-    if (result != S_OK) throw Exception(SystemErrorText(static_cast<unsigned long>(result)));
+    if (result != S_OK) RaiseSystemError(static_cast<unsigned long>(result));
 }
 
 T7zPlugin::T7zPlugin(std::string_view libraryPath)
@@ -23,7 +23,7 @@ T7zPlugin::T7zPlugin(std::string_view libraryPath)
 void T7zPlugin::CreateObject(const GUID& classId, const GUID& interfaceId, void** object)
 {
     const HRESULT result = createObject_(&classId, &interfaceId, object);
-    if (FAILED(result)) throw Exception(SystemErrorText(static_cast<unsigned long>(result)));
+    if (FAILED(result)) RaiseSystemError(static_cast<unsigned long>(result));
 }
 
 T7zArchive::T7zArchive(std::string_view libraryPath)

@@ -1,8 +1,8 @@
 #pragma once
 #include <string_view>
 
-#include "framework/Handles.h"
-#include "framework/InterfacedObject.h"
+#include "base/Handles.h"
+#include "base/InterfacedObject.h"
 #include "sevenzip/ArchiveInterfaces.h"
 
 // Raises Exception with the system's text unless the result is 0.

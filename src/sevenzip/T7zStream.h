@@ -1,8 +1,8 @@
 #pragma once
 #include <memory>
 
-#include "framework/InterfacedObject.h"
-#include "framework/Stream.h"
+#include "base/InterfacedObject.h"
+#include "base/Stream.h"
 #include "sevenzip/ArchiveInterfaces.h"
 
 // One framework stream presented to the archive library through every stream face

@@ -9,22 +9,12 @@ bool TbsSkinListItem::Designing() const { return list_.IsDesigning() && !list_.I
 
 void TbsSkinListItem::SetFileName(std::string_view path)
 {
-    if (Designing()) {
-        storedSkin_->BuildFromSkinFile(path);
-        fileName_ = FileNamePart(path);
-    } else {
-        fileName_ = path;
-    }
+    SetSkinFileName(fileName_, path, Designing(), *storedSkin_, &TbsCompressedStoredSkin::BuildFromSkinFile);
 }
 
 void TbsSkinListItem::SetCompressedFileName(std::string_view path)
 {
-    if (Designing()) {
-        storedSkin_->LoadFromCompressedFile(path);
-        compressedFileName_ = FileNamePart(path);
-    } else {
-        compressedFileName_ = path;
-    }
+    SetSkinFileName(compressedFileName_, path, Designing(), *storedSkin_, &TbsCompressedStoredSkin::LoadFromCompressedFile);
 }
 
 void TbsSkinListItem::Assign(const TbsSkinListItem& source)

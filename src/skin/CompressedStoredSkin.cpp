@@ -1,9 +1,9 @@
 #include "skin/CompressedStoredSkin.h"
 
-#include "framework/FileBytes.h"
-#include "framework/IniFile.h"
-#include "framework/StringList.h"
-#include "framework/ZlibStream.h"
+#include "base/FileBytes.h"
+#include "base/IniFile.h"
+#include "base/StringList.h"
+#include "base/ZlibStream.h"
 #include "skin/SkinPackage.h"
 #include "skin/SkinValues.h"
 
@@ -24,24 +24,26 @@ std::string_view FileNamePart(std::string_view path)
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
+void SetSkinFileName(std::string& name, std::string_view path, bool designing, TbsCompressedStoredSkin& skin,
+                     void (TbsCompressedStoredSkin::*read)(std::string_view))
+{
+    if (designing) {
+        (skin.*read)(path);
+        name = FileNamePart(path);
+    } else {
+        name = path;
+    }
+}
+
 void TbsCompressedStoredSkin::SetFileName(std::string_view path)
 {
-    if (IsDesigning() && !IsLoading()) {
-        fileName_ = FileNamePart(path);
-        BuildFromSkinFile(path);
-    } else {
-        fileName_ = path;
-    }
+    SetSkinFileName(fileName_, path, IsDesigning() && !IsLoading(), *this, &TbsCompressedStoredSkin::BuildFromSkinFile);
 }
 
 void TbsCompressedStoredSkin::SetCompressedFileName(std::string_view path)
 {
-    if (IsDesigning() && !IsLoading()) {
-        compressedFileName_ = FileNamePart(path);
-        LoadFromCompressedFile(path);
-    } else {
-        compressedFileName_ = path;
-    }
+    SetSkinFileName(compressedFileName_, path, IsDesigning() && !IsLoading(), *this,
+                    &TbsCompressedStoredSkin::LoadFromCompressedFile);
 }
 
 void TbsCompressedStoredSkin::SetCompressedData(std::span<const std::byte> bytes)

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/Component.h"
-#include "framework/Stream.h"
-#include "framework/ZlibStream.h"
+#include "base/Component.h"
+#include "base/Stream.h"
+#include "base/ZlibStream.h"
 
 // One skin package, held compressed (a zlib stream at level 9) inside a form's
 // definition and inflated when a skin data component loads it. The bytes never
@@ -52,3 +52,9 @@ private:
 
 // The part of a path after its last folder separator.
 std::string_view FileNamePart(std::string_view path);
+
+// Sets a file-name property of a stored skin. At design time the file is read into the
+// skin through `read` (the data travels with the component) and only the name part is
+// kept, once the read succeeded; at run time the name is only remembered.
+void SetSkinFileName(std::string& name, std::string_view path, bool designing, TbsCompressedStoredSkin& skin,
+                     void (TbsCompressedStoredSkin::*read)(std::string_view));

@@ -2,8 +2,8 @@
 #include <string>
 #include <string_view>
 
-#include "framework/Component.h"
-#include "framework/StringList.h"
+#include "base/Component.h"
+#include "base/StringList.h"
 
 // Interface texts of skinned dialogs and menus, "KEY=text" lines; English at creation.
 class TbsResourceStrData : public TComponent {

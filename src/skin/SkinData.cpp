@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "framework/IniFile.h"
-#include "framework/Stream.h"
+#include "base/IniFile.h"
+#include "base/Stream.h"
 #include "skin/CompressedSkinList.h"
 #include "skin/CompressedStoredSkin.h"
 #include "skin/ResourceStrData.h"
@@ -89,6 +89,20 @@ void TbsSkinData::Notification(TComponent& removed)
 
 void TbsSkinData::BroadcastSkinMessage(unsigned message) { Broadcast(*this, message); }
 
+void TbsSkinData::AddClient(SkinClient& client)
+{
+    if (std::ranges::find(clients_, &client) == clients_.end()) clients_.push_back(&client);
+}
+
+void TbsSkinData::RemoveClient(SkinClient& client) { std::erase(clients_, &client); }
+
+void TbsSkinData::TellClients(void (SkinClient::*news)())
+{
+    // A copy: a client may leave, or another join, while it reacts.
+    for (SkinClient* client : std::vector<SkinClient*>(clients_))
+        if (std::ranges::find(clients_, client) != clients_.end()) (client->*news)();
+}
+
 void TbsSkinData::ClearAll()
 {
     SkinObjects.clear();
@@ -111,6 +125,7 @@ void TbsSkinData::LoadCompressedStoredSkin(TbsCompressedStoredSkin& skin)
 {
     if (skin.IsEmpty()) return;
     empty_ = true;
+    TellClients(&SkinClient::SkinChanging);
     BroadcastSkinMessage(SkinMessage::LoadBegins);
     ClearAll();
     Picture = {};
@@ -147,5 +162,6 @@ void TbsSkinData::LoadCompressedStoredSkin(TbsCompressedStoredSkin& skin)
 
     empty_ = false;
     BroadcastSkinMessage(SkinMessage::LoadDone);
+    TellClients(&SkinClient::SkinChanged);
     BroadcastSkinMessage(SkinMessage::Changed);
 }

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/Component.h"
-#include "framework/Dib.h"
+#include "base/Component.h"
+#include "base/Dib.h"
 #include "skin/DataSkinControls.h"
 #include "skin/DataSkinObjects.h"
 #include "skin/SkinWindowDefinitions.h"
@@ -22,6 +22,17 @@ constexpr unsigned Changed = 1227; // right after LoadDone
 constexpr unsigned ResourceStringsChanged = 1274;
 constexpr unsigned SkinnableFormChanged = 1294;
 } // namespace SkinMessage
+
+// A control drawn from a skin: the skin data tells it directly when the skin is about
+// to be replaced and when the new one is complete.
+class SkinClient {
+public:
+    virtual void SkinChanging() = 0;
+    virtual void SkinChanged() = 0;
+
+protected:
+    ~SkinClient() = default;
+};
 
 // The in-memory skin every skinned control points at: pictures, window geometry,
 // colours, and the definitions of skin objects and skin controls, in the order of the
@@ -47,13 +58,17 @@ public:
     void SetSkinIndex(int32_t index);
 
     // Replaces the skin with the package's: 1225 first, then a full clear and read,
-    // then 1226 and 1227. A package without data changes nothing; a version above 3
+    // then 1226 and 1227. Clients hear SkinChanging before 1225 and SkinChanged
+    // before 1227. A package without data changes nothing; a version above 3
     // leaves the skin cleared and Empty; damaged data raises, leaving it Empty.
     void LoadCompressedStoredSkin(TbsCompressedStoredSkin& skin);
     void ClearAll();
     // The first skin control whose section name equals name exactly, or −1.
     int GetControlIndex(std::string_view name) const;
     void BroadcastSkinMessage(unsigned message);
+    // Controls drawn from this skin; a client leaves before it goes.
+    void AddClient(SkinClient& client);
+    void RemoveClient(SkinClient& client);
 
     bool Empty() const { return empty_; }
 
@@ -75,7 +90,9 @@ protected:
 
 private:
     void LoadListItem();
+    void TellClients(void (SkinClient::*news)());
 
+    std::vector<SkinClient*> clients_;
     bool skinnableForm_ = true;
     TbsCompressedStoredSkin* storedSkin_ = nullptr;
     TbsResourceStrData* resourceStrData_ = nullptr;

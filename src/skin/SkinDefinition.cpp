@@ -1,6 +1,6 @@
 #include "skin/SkinDefinition.h"
 
-#include "framework/IniFile.h"
+#include "base/IniFile.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <span>
 
-#include "framework/ByteOrder.h"
-#include "framework/Exception.h"
-#include "framework/Stream.h"
+#include "base/ByteOrder.h"
+#include "base/Exception.h"
+#include "base/Stream.h"
 
 namespace {
 

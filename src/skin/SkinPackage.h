@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/Dib.h"
+#include "base/Dib.h"
 
 class TStream;
 

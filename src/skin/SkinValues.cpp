@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "framework/IniFile.h"
+#include "base/IniFile.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/Geometry.h"
+#include "base/Geometry.h"
 
 class TMemIniFile;
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/IniFile.h"
+#include "base/IniFile.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "skinctrls/CheckRadioDrawing.h"
 
-#include "framework/DcScopes.h"
-#include "framework/Handles.h"
+#include "base/Handles.h"
 #include "skinctrls/CheckRadioLook.h"
+#include "ui/DcScopes.h"
 
 void DrawTextVCentered(HDC dc, std::wstring_view text, const RECT& r)
 {
@@ -14,7 +14,7 @@ void DrawTextVCentered(HDC dc, std::wstring_view text, const RECT& r)
 
 void DrawCheckMark(HDC dc, int x, int y, COLORREF color)
 {
-    GdiObject pen(CreatePen(PS_SOLID, 1, color));
+    PenHandle pen(CreatePen(PS_SOLID, 1, color));
     SelectedObject selected(dc, pen.Get());
     for (int i = 0; i < 3; ++i) {
         const POINT stroke[] = {{x, y + 5 - i}, {x + 2, y + 7 - i}, {x + 7, y + 2 - i}};
@@ -24,7 +24,8 @@ void DrawCheckMark(HDC dc, int x, int y, COLORREF color)
 
 void DrawRadioDot(HDC dc, int x, int y, COLORREF color)
 {
-    GdiObject pen(CreatePen(PS_SOLID, 1, color)), brush(CreateSolidBrush(color));
+    PenHandle pen(CreatePen(PS_SOLID, 1, color));
+    BrushHandle brush(CreateSolidBrush(color));
     SelectedObject selectedPen(dc, pen.Get()), selectedBrush(dc, brush.Get());
     Rectangle(dc, x, y, x + 6, y + 6);
 }

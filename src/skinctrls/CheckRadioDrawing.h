@@ -1,7 +1,7 @@
 #pragma once
 #include <string_view>
 
-#include "framework/Win32.h"
+#include "base/Win32.h"
 
 // Drawing pieces the check/radio box shares between its looks. Text is drawn in the
 // context's current font and text colour, transparently.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/Dib.h"
+#include "base/Dib.h"
 #include "skin/DataSkinControls.h"
 
 void CheckRadioLook::CopyFrom(const TbsDataSkinCheckRadioControl& d, const TRect& skinRect, bool flat)

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "framework/Dib.h"
+#include "base/Dib.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "framework/Geometry.h"
+#include "base/Geometry.h"
 
 // Building a control's image of any size from its look stored once in a skin picture:
 // corners copied 1:1, edges and the client piece tiled or stretched.

@@ -1,8 +1,8 @@
 #include "skinctrls/PngImageList.h"
 
-#include "framework/Handles.h"
-#include "framework/PropertyReader.h"
 #include "skinctrls/Translucent.h"
+#include "ui/GdiObjects.h"
+#include "ui/PropertyReader.h"
 
 namespace {
 
@@ -98,8 +98,8 @@ TbsPngImageList::TbsPngImageList() : list_(ImageList_Create(width_, height_, ILC
 {
     images_.OnAdded = [this](size_t) {
         // A blank monochrome placeholder keeps the system list's count in step.
-        GdiObject blank(CreateBitmap(width_, height_, 1, 1, nullptr));
-        ImageList_Add(list_.Get(), static_cast<HBITMAP>(blank.Get()), nullptr);
+        BitmapHandle blank(CreateBitmap(width_, height_, 1, 1, nullptr));
+        ImageList_Add(list_.Get(), blank.Get(), nullptr);
     };
     images_.OnDeleting = [this](size_t index) {
         if (static_cast<int>(index) < ImageListCount()) ImageList_Remove(list_.Get(), static_cast<int>(index));

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "framework/Component.h"
-#include "framework/PngBitmap.h"
-#include "framework/PngImage.h"
-#include "framework/Win32.h"
+#include "base/Component.h"
+#include "base/PngImage.h"
+#include "base/Win32.h"
+#include "ui/PngBitmap.h"
 
 #include <commctrl.h>
 

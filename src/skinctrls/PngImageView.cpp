@@ -1,10 +1,10 @@
 #include "skinctrls/PngImageView.h"
 
-#include "framework/DibSection.h"
-#include "framework/PropertyReader.h"
 #include "skinctrls/SkinControl.h"
+#include "ui/DibSection.h"
+#include "ui/PropertyReader.h"
 
-TbsPngImageView::TbsPngImageView(Page& parent) : GraphicControl(parent) { SetSize(50, 50); }
+TbsPngImageView::TbsPngImageView(ControlHost& parent) : GraphicControl(parent) { SetSize(50, 50); }
 
 const PngPictureSource* TbsPngImageView::Source() const
 {

@@ -2,15 +2,15 @@
 #include <memory>
 
 #include "effects/TbsBitmap.h"
-#include "framework/GraphicControl.h"
 #include "skinctrls/PngImageList.h"
+#include "ui/GraphicControl.h"
 
 // Shows one picture of a PNG image list or storage, with its alpha: optionally
 // centred, double-buffered over a copy of what lies behind it, and with a mirrored
 // reflection fading out below it.
 class TbsPngImageView : public GraphicControl {
 public:
-    explicit TbsPngImageView(Page& parent);
+    explicit TbsPngImageView(ControlHost& parent);
 
     bool DoubleBuffered = false;
     bool ReflectionEffect() const { return reflectionEffect_; }

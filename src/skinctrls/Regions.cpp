@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "framework/DcScopes.h"
-#include "framework/DibSection.h"
+#include "ui/DcScopes.h"
+#include "ui/DibSection.h"
 
 TbsFBitmap::TbsFBitmap(HBITMAP source)
 {
@@ -43,42 +43,42 @@ MaskImage ReadMask(HBITMAP bitmap)
     return mask;
 }
 
-GdiObject RegionFromData(const std::vector<std::byte>& data)
+RegionHandle RegionFromData(const std::vector<std::byte>& data)
 {
     if (data.empty()) return {};
-    return GdiObject(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<const RGNDATA*>(data.data())));
+    return RegionHandle(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<const RGNDATA*>(data.data())));
 }
 
-GdiObject RegionFromMask(HBITMAP mask) { return RegionFromMask(ReadMask(mask)); }
+RegionHandle RegionFromMask(HBITMAP mask) { return RegionFromMask(ReadMask(mask)); }
 
-GdiObject RegionFromMask(const MaskImage& mask) { return RegionFromData(BuildRegionData(mask, 0, 0)); }
+RegionHandle RegionFromMask(const MaskImage& mask) { return RegionFromData(BuildRegionData(mask, 0, 0)); }
 
-GdiObject FrameRegionFromMask(HBITMAP mask, const SkinGeometry& g, const ScaledGeometry& sc, int32_t w, int32_t h)
+RegionHandle FrameRegionFromMask(HBITMAP mask, const SkinGeometry& g, const ScaledGeometry& sc, int32_t w, int32_t h)
 {
     return FrameRegionFromMask(ReadMask(mask), g, sc, w, h);
 }
 
-GdiObject FrameRegionFromMask(const MaskImage& mask, const SkinGeometry& g, const ScaledGeometry& sc, int32_t w, int32_t)
+RegionHandle FrameRegionFromMask(const MaskImage& mask, const SkinGeometry& g, const ScaledGeometry& sc, int32_t w, int32_t)
 {
     if (sc.RightTop.X < sc.LeftTop.X || sc.LeftBottom.Y < sc.LeftTop.Y) return {};
     if (mask.Empty()) return {};
     const MaskStrips strips = ComposeMaskStrips(mask, g, sc, w);
     const TRect& cs = sc.Client;
-    GdiObject pieces[] = {
+    RegionHandle pieces[] = {
         RegionFromData(BuildRegionData(strips.Top, 0, 0)),
         RegionFromData(BuildRegionData(strips.Bottom, 0, cs.Bottom)),
         RegionFromData(BuildRegionData(strips.Left, 0, cs.Top)),
         RegionFromData(BuildRegionData(strips.Right, cs.Right, cs.Top)),
-        cs.IsEmpty() ? GdiObject() : GdiObject(CreateRectRgn(cs.Left, cs.Top, cs.Right, cs.Bottom)),
+        cs.IsEmpty() ? RegionHandle() : RegionHandle(CreateRectRgn(cs.Left, cs.Top, cs.Right, cs.Bottom)),
     };
-    GdiObject result;
-    for (GdiObject& piece : pieces) {
+    RegionHandle result;
+    for (RegionHandle& piece : pieces) {
         if (!piece.Get()) continue;
         if (!result.Get()) {
             result = std::move(piece);
             continue;
         }
-        CombineRgn(static_cast<HRGN>(result.Get()), static_cast<HRGN>(result.Get()), static_cast<HRGN>(piece.Get()), RGN_OR);
+        CombineRgn(result.Get(), result.Get(), piece.Get(), RGN_OR);
     }
     return result;
 }

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <oleacc.h>
 
-#include "framework/DcScopes.h"
-#include "framework/DibSection.h"
-#include "framework/Page.h"
-#include "framework/PropertyReader.h"
-#include "framework/WinStrings.h"
+#include "base/WinStrings.h"
 #include "skin/SkinData.h"
 #include "skinctrls/CheckRadioDrawing.h"
 #include "skinctrls/PngImageList.h"
+#include "ui/ControlHost.h"
+#include "ui/DcScopes.h"
+#include "ui/DibSection.h"
+#include "ui/PropertyReader.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ RECT MeasureLine(HDC dc, const std::wstring& text)
 
 } // namespace
 
-TbsSkinCheckRadioBox::TbsSkinCheckRadioBox(Page& parent) : TbsSkinCustomControl(parent)
+TbsSkinCheckRadioBox::TbsSkinCheckRadioBox(ControlHost& parent) : TbsSkinCustomControl(parent)
 {
     SetTabStop(false);
     CustomControl::SetBounds(0, 0, 150, 25);
@@ -327,8 +327,8 @@ void TbsSkinCheckRadioBox::DrawGlyph(const OffscreenBitmap& surface, int x, int 
 void TbsSkinCheckRadioBox::DrawUnskinnedBox(HDC dc) const
 {
     const RECT box{3, Height() / 2 - 7, 17, Height() / 2 + 7};
-    GdiObject frame(CreateSolidBrush(hover_ ? HotBoxFrame : GetSysColor(COLOR_BTNSHADOW)));
-    FrameRect(dc, &box, static_cast<HBRUSH>(frame.Get()));
+    BrushHandle frame(CreateSolidBrush(hover_ ? HotBoxFrame : GetSysColor(COLOR_BTNSHADOW)));
+    FrameRect(dc, &box, frame.Get());
 }
 
 void TbsSkinCheckRadioBox::DrawUnskinnedMark(HDC dc)

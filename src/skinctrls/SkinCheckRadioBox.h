@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "framework/Font.h"
-#include "framework/Timer.h"
 #include "skinctrls/CheckRadioLook.h"
 #include "skinctrls/SkinControl.h"
+#include "ui/Font.h"
+#include "ui/Timer.h"
 
 class TbsPngImageList;
 
@@ -16,7 +16,7 @@ class TbsPngImageList;
 // mouse. Without a skin it draws its own 14 × 14 box.
 class TbsSkinCheckRadioBox : public TbsSkinCustomControl {
 public:
-    explicit TbsSkinCheckRadioBox(Page& parent);
+    explicit TbsSkinCheckRadioBox(ControlHost& parent);
 
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);

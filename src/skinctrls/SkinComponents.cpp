@@ -1,14 +1,14 @@
 #include "skinctrls/SkinComponents.h"
 
-#include "framework/Exception.h"
-#include "framework/PropertyReader.h"
-#include "framework/WinStrings.h"
+#include "base/Exception.h"
+#include "base/WinStrings.h"
 #include "skin/CompressedStoredSkin.h"
 #include "skin/SkinData.h"
 #include "skinctrls/PngImageList.h"
 #include "skinctrls/PngImageView.h"
 #include "skinctrls/SkinCheckRadioBox.h"
 #include "skinctrls/SkinLinkLabel.h"
+#include "ui/PropertyReader.h"
 
 namespace {
 
@@ -60,13 +60,13 @@ const ComponentRegistry& SkinComponents()
 {
     static const ComponentRegistry registry = [] {
         ComponentRegistry r = StandardComponents();
-        r.Add("TbsCompressedStoredSkin", [](Page&) { return std::make_unique<PageStoredSkin>(); });
-        r.Add("TbsSkinData", [](Page&) { return std::make_unique<PageSkinData>(); });
-        r.Add("TbsSkinCheckRadioBox", [](Page& page) { return std::make_unique<TbsSkinCheckRadioBox>(page); });
-        r.Add("TbsSkinLinkLabel", [](Page& page) { return std::make_unique<TbsSkinLinkLabel>(page); });
-        r.Add("TbsPngImageList", [](Page&) { return std::make_unique<TbsPngImageList>(); });
-        r.Add("TbsPngImageStorage", [](Page&) { return std::make_unique<TbsPngImageStorage>(); });
-        r.Add("TbsPngImageView", [](Page& page) { return std::make_unique<TbsPngImageView>(page); });
+        r.Add("TbsCompressedStoredSkin", [](ControlHost&) { return std::make_unique<PageStoredSkin>(); });
+        r.Add("TbsSkinData", [](ControlHost&) { return std::make_unique<PageSkinData>(); });
+        r.Add("TbsSkinCheckRadioBox", [](ControlHost& page) { return std::make_unique<TbsSkinCheckRadioBox>(page); });
+        r.Add("TbsSkinLinkLabel", [](ControlHost& page) { return std::make_unique<TbsSkinLinkLabel>(page); });
+        r.Add("TbsPngImageList", [](ControlHost&) { return std::make_unique<TbsPngImageList>(); });
+        r.Add("TbsPngImageStorage", [](ControlHost&) { return std::make_unique<TbsPngImageStorage>(); });
+        r.Add("TbsPngImageView", [](ControlHost& page) { return std::make_unique<TbsPngImageView>(page); });
         return r;
     }();
     return registry;

@@ -1,5 +1,5 @@
 #pragma once
-#include "framework/ComponentRegistry.h"
+#include "ui/ComponentRegistry.h"
 
 // The classes a page definition may name: the framework's own plus the skin engine's
 // (TbsCompressedStoredSkin, TbsSkinData, TbsSkinCheckRadioBox, TbsSkinLinkLabel,

@@ -1,11 +1,12 @@
 #include "skinctrls/SkinControl.h"
 
-#include "framework/DibSection.h"
-#include "framework/Page.h"
-#include "framework/PropertyReader.h"
+#include "base/ScopeExit.h"
 #include "skin/ResourceStrData.h"
 #include "skin/SkinData.h"
 #include "skinctrls/Regions.h"
+#include "ui/ControlHost.h"
+#include "ui/DibSection.h"
+#include "ui/PropertyReader.h"
 
 void PaintParentBackground(const CustomControl& control, HDC dc) { control.Parent().PaintArea(dc, control.Bounds()); }
 
@@ -38,11 +39,18 @@ BYTE CaptionCharset(const TbsSkinData* data, BYTE fallback)
 
 // ---------------------------------------------------------------------------------
 
-TbsSkinControl::TbsSkinControl(Page& parent) : CustomControl(parent) {}
+TbsSkinControl::TbsSkinControl(ControlHost& parent) : CustomControl(parent) {}
+
+TbsSkinControl::~TbsSkinControl()
+{
+    if (skinData_) skinData_->RemoveClient(*this);
+}
 
 void TbsSkinControl::SetSkinData(TbsSkinData* data)
 {
+    if (skinData_) skinData_->RemoveClient(*this);
     Relink(skinData_, data);
+    if (data) data->AddClient(*this);
     if (data && !data->Empty() && !IsDesigning()) SkinChanged();
 }
 
@@ -77,25 +85,10 @@ void TbsSkinControl::DrawImage(const OffscreenBitmap& surface)
 
 LRESULT TbsSkinControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_PAINT: {
-        // Cleared on every path: a paint that raises must not leave it set.
-        struct Flag {
-            bool& value;
-            ~Flag() { value = false; }
-        } flag{fromPaintMessage_};
-        fromPaintMessage_ = true;
-        return CustomControl::HandleMessage(message, wParam, lParam);
-    }
-    case SkinMessage::LoadBegins:
-    case SkinMessage::Changed:
-        if (lParam == BroadcastMark && skinData_ && reinterpret_cast<TComponent*>(wParam) == skinData_) {
-            if (message == SkinMessage::LoadBegins) SkinChanging();
-            else SkinChanged();
-            return 0;
-        }
-        break;
-    }
+    if (message != WM_PAINT) return CustomControl::HandleMessage(message, wParam, lParam);
+    // Cleared on every path: a paint that raises must not leave it set.
+    fromPaintMessage_ = true;
+    const ScopeExit clear{[this] { fromPaintMessage_ = false; }};
     return CustomControl::HandleMessage(message, wParam, lParam);
 }
 
@@ -118,7 +111,7 @@ bool TbsSkinControl::SetProperty(const PageProperty& property, PropertyReader& l
 
 // ---------------------------------------------------------------------------------
 
-TbsSkinCustomControl::TbsSkinCustomControl(Page& parent) : TbsSkinControl(parent)
+TbsSkinCustomControl::TbsSkinCustomControl(ControlHost& parent) : TbsSkinControl(parent)
 {
     defaultFont_.Name = "Arial";
     defaultFont_.Height = 14;
@@ -201,10 +194,36 @@ void TbsSkinCustomControl::SetBounds(int left, int top, int width, int height)
         UpdateWindowRegion();
         Invalidate();
     }
-    if (Skinned() && Shape.StretchEffect)
-        for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-            SendMessageW(child, WM_PARENTBACKGROUNDCHANGED, 0, 0);
+    if (Skinned() && Shape.StretchEffect) SendToControlWindows(Handle(), WM_PARENTBACKGROUNDCHANGED, 0);
 }
+
+namespace {
+
+// Modes 2 and 3 stretch the frame along one axis only (2 the width, 3 the height): the
+// corners across the other axis fold onto their partners, and the one corner that
+// moves follows the control's size.
+RegionHandle OneAxisFrameRegion(const MaskImage& mask, const SkinShape& s, int width, int height)
+{
+    const bool alongWidth = s.ResizeMode == 2;
+    SkinGeometry g = s.Geometry();
+    ScaledGeometry sc = s.Scaled();
+    if (alongWidth) sc.RightTop = {width + s.RightTopPoint.X - s.SkinRect.Width(), s.RightTopPoint.Y};
+    else sc.LeftBottom = {s.LeftBottomPoint.X, height + s.LeftBottomPoint.Y - s.SkinRect.Height()};
+    const auto fold = [alongWidth](auto& corners) {
+        if (alongWidth) {
+            corners.RightBottom = corners.RightTop;
+            corners.LeftBottom = corners.LeftTop;
+        } else {
+            corners.RightTop = corners.LeftTop;
+            corners.RightBottom = corners.LeftBottom;
+        }
+    };
+    fold(g);
+    fold(sc);
+    return FrameRegionFromMask(mask, g, sc, width, height);
+}
+
+} // namespace
 
 void TbsSkinCustomControl::UpdateWindowRegion()
 {
@@ -218,7 +237,7 @@ void TbsSkinCustomControl::UpdateWindowRegion()
     ComputeSkinSize(width, height);
     const MaskImage mask = MaskFromDib(*Mask);
     const SkinShape& s = Shape;
-    GdiObject region;
+    RegionHandle region;
     switch (s.ResizeMode) {
     case 0:
         region = RegionFromMask(mask);
@@ -226,34 +245,16 @@ void TbsSkinCustomControl::UpdateWindowRegion()
     case 1:
         region = FrameRegionFromMask(mask, s.Geometry(), s.Scaled(), Width(), Height());
         break;
-    case 2: {
-        SkinGeometry g = s.Geometry();
-        g.RightBottom = g.RightTop;
-        g.LeftBottom = g.LeftTop;
-        ScaledGeometry sc = s.Scaled();
-        sc.RightTop = {Width() + s.RightTopPoint.X - s.SkinRect.Width(), s.RightTopPoint.Y};
-        sc.RightBottom = sc.RightTop;
-        sc.LeftBottom = sc.LeftTop;
-        region = FrameRegionFromMask(mask, g, sc, Width(), Height());
+    case 2:
+    case 3:
+        region = OneAxisFrameRegion(mask, s, Width(), Height());
         break;
-    }
-    case 3: {
-        SkinGeometry g = s.Geometry();
-        g.RightTop = g.LeftTop;
-        g.RightBottom = g.LeftBottom;
-        ScaledGeometry sc = s.Scaled();
-        sc.LeftBottom = {s.LeftBottomPoint.X, Height() + s.LeftBottomPoint.Y - s.SkinRect.Height()};
-        sc.RightTop = sc.LeftTop;
-        sc.RightBottom = sc.LeftBottom;
-        region = FrameRegionFromMask(mask, g, sc, Width(), Height());
-        break;
-    }
     default:
         break;
     }
     // The system deletes the previous region once the new one is in place, so the
     // window is never without a shape in between.
-    if (region) region_ = static_cast<HRGN>(region.Release());
+    if (region) region_ = region.Release();
     else if (!region_) return;
     else region_ = nullptr;
     SetWindowRgn(Handle(), region_, TRUE);

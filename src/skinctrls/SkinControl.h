@@ -2,13 +2,13 @@
 #include <string>
 
 #include "effects/PixelImage.h"
-#include "framework/CustomControl.h"
-#include "framework/Font.h"
-#include "framework/GraphicControl.h"
+#include "skin/SkinData.h"
 #include "skinctrls/SkinShape.h"
+#include "ui/CustomControl.h"
+#include "ui/Font.h"
+#include "ui/GraphicControl.h"
 
 class OffscreenBitmap;
-class TbsSkinData;
 class TDib;
 
 // What lies behind a control, painted into dc (the control's size) the way its page
@@ -19,9 +19,10 @@ void PaintParentBackground(const GraphicControl& control, HDC dc);
 // A windowed control bound by name to one skin control definition of a skin data
 // component. The definition is looked up again at every paint, so the control always
 // shows whatever currently carries its name; without one it paints a default look.
-class TbsSkinControl : public CustomControl {
+class TbsSkinControl : public CustomControl, public SkinClient {
 public:
-    explicit TbsSkinControl(Page& parent);
+    explicit TbsSkinControl(ControlHost& parent);
+    ~TbsSkinControl() override;
 
     TbsSkinData* SkinData() const { return skinData_; }
     virtual void SetSkinData(TbsSkinData* data);
@@ -38,8 +39,8 @@ public:
     bool PaintingFromPaintMessage() const { return fromPaintMessage_; }
 
     virtual void ReadSkinDefinition();
-    virtual void SkinChanged();
-    virtual void SkinChanging() { SkinControlIndex = -1; }
+    void SkinChanged() override;
+    void SkinChanging() override { SkinControlIndex = -1; }
     virtual void SkinChangeFinished() {}
     virtual void ParentBackgroundChanged() {}
 
@@ -69,7 +70,7 @@ private:
 // follow the skin, and the skin picture is composed at the control's size.
 class TbsSkinCustomControl : public TbsSkinControl {
 public:
-    explicit TbsSkinCustomControl(Page& parent);
+    explicit TbsSkinCustomControl(ControlHost& parent);
 
     int DefaultWidth() const { return defaultWidth_; }
     int DefaultHeight() const { return defaultHeight_; }

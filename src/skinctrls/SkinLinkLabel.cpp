@@ -2,15 +2,15 @@
 
 #include <shellapi.h>
 
+#include "base/Com.h"
+#include "base/WinStrings.h"
 #include "effects/GlowText.h"
-#include "framework/Canvas.h"
-#include "framework/Com.h"
-#include "framework/PropertyReader.h"
-#include "framework/WinStrings.h"
 #include "skin/SkinData.h"
 #include "skinctrls/SkinControl.h"
+#include "ui/Canvas.h"
+#include "ui/PropertyReader.h"
 
-TbsSkinLinkLabel::TbsSkinLinkLabel(Page& parent) : Label(parent)
+TbsSkinLinkLabel::TbsSkinLinkLabel(ControlHost& parent) : Label(parent)
 {
     defaultFont_.Name = "Arial";
     defaultFont_.Height = 14;

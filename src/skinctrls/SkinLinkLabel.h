@@ -2,8 +2,8 @@
 #include <functional>
 #include <string>
 
-#include "framework/Label.h"
 #include "skin/SkinValues.h"
+#include "ui/Label.h"
 
 class TbsSkinData;
 
@@ -12,7 +12,7 @@ class TbsSkinData;
 // binds by name to a plain-label skin definition the way skinned controls do.
 class TbsSkinLinkLabel : public Label {
 public:
-    explicit TbsSkinLinkLabel(Page& parent);
+    explicit TbsSkinLinkLabel(ControlHost& parent);
 
     bool GlowEffect = false;
     int GlowSize = 7; // halo radius, and how far the text moves down with the glow

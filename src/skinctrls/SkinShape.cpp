@@ -1,6 +1,6 @@
 #include "skinctrls/SkinShape.h"
 
-#include "framework/Dib.h"
+#include "base/Dib.h"
 #include "skin/DataSkinControls.h"
 
 namespace {

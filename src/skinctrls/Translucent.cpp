@@ -1,6 +1,6 @@
 #include "skinctrls/Translucent.h"
 
-#include "framework/PngImage.h"
+#include "base/PngImage.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "framework/PathText.h"
+#include "base/PathText.h"
 #include "install/CommandLine.h"
 
 #include <gtest/gtest.h>

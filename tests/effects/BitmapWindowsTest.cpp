@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "base/Dib.h"
+#include "base/PngImage.h"
 #include "effects/EffectBmpWindows.h"
 #include "effects/GlowText.h"
 #include "effects/TbsBitmap.h"
-#include "framework/Dib.h"
-#include "framework/DibSection.h"
-#include "framework/PngBitmap.h"
-#include "framework/PngImage.h"
-#include "framework/SkinLibrary.h"
 #include "skinctrls/Regions.h"
+#include "ui/DibSection.h"
+#include "ui/PngBitmap.h"
+#include "ui/SystemEntries.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ void Fill(TbsBitmap& bitmap, TbsColor colour)
 
 // A 32-bit DIB section in a device context of its own: a target that is no alpha bitmap.
 struct PlainTarget {
-    GdiObject section;
+    BitmapHandle section;
     MemoryDC dc;
     TbsColor* bits = nullptr;
     HGDIOBJ old = nullptr;
@@ -96,7 +96,7 @@ TEST(TbsBitmap, SystemTransparentBltAndTheFallbackGiveTheSamePixels)
     const bool chosen = TbsBitmap::UseSystemTransparentBlt();
     std::vector<TbsColor> results[2];
     for (int system = 0; system < 2; ++system) {
-        if (system && !SkinEntries().TransparentBlt) GTEST_SKIP() << "no TransparentBlt on this system";
+        if (system && !BoundEntries().TransparentBlt) GTEST_SKIP() << "no TransparentBlt on this system";
         PlainTarget target(8, 6);
         for (int i = 0; i < 48; ++i) target.bits[i] = Argb(255, 1, 2, 3);
         TbsBitmap::UseSystemTransparentBlt() = system == 1;
@@ -178,7 +178,7 @@ TEST(Regions, FrameOfAMaskShapesARealWindow)
     for (TbsColor* p : {maskPixels.PixelPtr(0, 0), maskPixels.PixelPtr(1, 0), maskPixels.PixelPtr(0, 1),
                         maskPixels.PixelPtr(7, 0), maskPixels.PixelPtr(6, 0), maskPixels.PixelPtr(7, 1)})
         *p = Argb(255, 255, 255, 255);
-    GdiObject mask(CreateBitmap(8, 8, 1, 32, maskPixels.PixelPtr(0, 0)));
+    BitmapHandle mask(CreateBitmap(8, 8, 1, 32, maskPixels.PixelPtr(0, 0)));
     SkinGeometry g;
     g.LeftTop = {3, 3};
     g.RightTop = {5, 3};
@@ -186,16 +186,16 @@ TEST(Regions, FrameOfAMaskShapesARealWindow)
     g.RightBottom = {5, 5};
     g.Client = {3, 3, 5, 5};
     const ScaledGeometry sc{{3, 3}, {25, 3}, {3, 15}, {25, 15}, {3, 3, 25, 15}};
-    GdiObject region = FrameRegionFromMask(static_cast<HBITMAP>(mask.Get()), g, sc, 28, 18);
+    RegionHandle region = FrameRegionFromMask(mask.Get(), g, sc, 28, 18);
     ASSERT_NE(region.Get(), nullptr);
 
     const HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 28, 18, nullptr, nullptr,
                                         GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(window, nullptr);
-    ASSERT_NE(SetWindowRgn(window, static_cast<HRGN>(region.Release()), FALSE), 0);
-    GdiObject shape(CreateRectRgn(0, 0, 0, 0));
-    ASSERT_NE(GetWindowRgn(window, static_cast<HRGN>(shape.Get())), ERROR);
-    const auto inside = [&](int x, int y) { return PtInRegion(static_cast<HRGN>(shape.Get()), x, y) != 0; };
+    ASSERT_NE(SetWindowRgn(window, region.Release(), FALSE), 0);
+    RegionHandle shape(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(window, shape.Get()), ERROR);
+    const auto inside = [&](int x, int y) { return PtInRegion(shape.Get(), x, y) != 0; };
     EXPECT_FALSE(inside(0, 0));
     EXPECT_FALSE(inside(27, 0));
     EXPECT_FALSE(inside(26, 0));
@@ -207,7 +207,7 @@ TEST(Regions, FrameOfAMaskShapesARealWindow)
 
     ScaledGeometry tooSmall = sc;
     tooSmall.RightTop.X = 1;
-    EXPECT_EQ(FrameRegionFromMask(static_cast<HBITMAP>(mask.Get()), g, tooSmall, 28, 18).Get(), nullptr);
+    EXPECT_EQ(FrameRegionFromMask(mask.Get(), g, tooSmall, 28, 18).Get(), nullptr);
 }
 
 TEST(EffectBmp, ReadsAndDrawsThroughTheSystem)
@@ -216,8 +216,8 @@ TEST(EffectBmp, ReadsAndDrawsThroughTheSystem)
     source.SetSize(5, 2);
     Fill(source, Argb(255, 10, 20, 30));
     *source.PixelPtr(4, 1) = Argb(255, 200, 100, 50);
-    GdiObject bitmap(CreateBitmap(5, 2, 1, 32, source.PixelPtr(0, 0)));
-    const TbsEffectBmp picture = EffectBmpFromBitmap(static_cast<HBITMAP>(bitmap.Get()));
+    BitmapHandle bitmap(CreateBitmap(5, 2, 1, 32, source.PixelPtr(0, 0)));
+    const TbsEffectBmp picture = EffectBmpFromBitmap(bitmap.Get());
     ASSERT_EQ(picture.Width(), 5);
     EXPECT_EQ(picture.Row(1)[12], 50);
     EXPECT_EQ(picture.Row(1)[14], 200);
@@ -226,6 +226,66 @@ TEST(EffectBmp, ReadsAndDrawsThroughTheSystem)
     DrawEffectBmp(picture, target.DC(), 2, 1);
     GdiFlush();
     EXPECT_EQ(*target.PixelPtr(6, 2) & 0xFFFFFF, 0xC86432u);
+}
+
+TEST(PngBitmap, CopiesOpaquePicturesAndBlendsTheOthers)
+{
+    // A 2 x 2 picture of one colour with two pixels' alpha set, drawn over grey at its
+    // size and scaled to twice it: what shows is the picture where opaque, grey where
+    // clear, and the two mixed where half.
+    constexpr uint32_t Colour = RGB(200, 100, 50), Shown = 0xC86432, Grey = 0x808080; // Shown: as the DIB holds it
+    struct Case {
+        const char* name;
+        TbsPngImage::ColorType type;
+        uint8_t alpha0, alpha1; // of pixels (0, 0) and (1, 0)
+        bool keyed;             // (1, 1) in the transparent colour of an RGB picture
+        bool opaque;
+    };
+    const Case cases[] = {
+        {"RGB", TbsPngImage::RGB, 255, 255, false, true},
+        {"RGB with a transparent colour", TbsPngImage::RGB, 255, 255, true, false},
+        {"alpha, every pixel 255", TbsPngImage::RGBAlpha, 255, 255, false, true},
+        {"alpha, one pixel clear", TbsPngImage::RGBAlpha, 0, 255, false, false},
+        {"alpha, one pixel half", TbsPngImage::RGBAlpha, 255, 128, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TbsPngImage png(2, 2, c.type);
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 2; ++x) png.SetPixel(x, y, Colour);
+        if (c.keyed) {
+            png.SetPixel(1, 1, RGB(1, 2, 3));
+            png.SetTransparentColor(RGB(1, 2, 3));
+        }
+        if (png.HasAlpha()) png.AlphaRow(0)[0] = c.alpha0, png.AlphaRow(0)[1] = c.alpha1;
+        const TPngBitmap bitmap(png);
+        EXPECT_EQ(bitmap.Opaque(), c.opaque);
+        auto expected = [&](int x, int y) -> uint32_t {
+            const unsigned a = c.keyed && x == 1 && y == 1 ? 0 : y == 0 ? (x == 0 ? c.alpha0 : c.alpha1) : 255;
+            uint32_t mixed = 0;
+            for (int shift = 0; shift < 24; shift += 8) {
+                const unsigned s = (Shown >> shift & 0xFF) * a / 255, d = (Grey >> shift & 0xFF) * (255 - a) / 255;
+                mixed |= (s + d) << shift;
+            }
+            return mixed;
+        };
+        for (int scale : {1, 2}) {
+            SCOPED_TRACE(scale);
+            PlainTarget target(6, 6);
+            for (int i = 0; i < 36; ++i) target.bits[i] = 0xFF000000u | Grey;
+            bitmap.Draw(target.dc.Get(), RECT{1, 1, 1 + 2 * scale, 1 + 2 * scale});
+            GdiFlush();
+            for (int y = 0; y < 6; ++y)
+                for (int x = 0; x < 6; ++x) {
+                    const bool inside = x >= 1 && y >= 1 && x < 1 + 2 * scale && y < 1 + 2 * scale;
+                    const uint32_t want = inside ? expected((x - 1) / scale, (y - 1) / scale) : Grey;
+                    const uint32_t got = target.bits[y * 6 + x] & 0xFFFFFF;
+                    for (int shift = 0; shift < 24; shift += 8) // blending may round either way
+                        EXPECT_NEAR(static_cast<int>(got >> shift & 0xFF), static_cast<int>(want >> shift & 0xFF), 1)
+                            << "at " << x << ", " << y;
+                }
+        }
+    }
 }
 
 TEST(TbsBitmap, AssignsFrameworkPicturesAndHandsOutBitmaps)
@@ -264,9 +324,9 @@ TEST(TbsBitmap, AssignsFrameworkPicturesAndHandsOutBitmaps)
 
     // Handed out as a framework bitmap, drawn in the current mode: copy.
     fromDib.AlphaBlend = false;
-    GdiObject out = fromDib.AssignToBitmap();
+    BitmapHandle out = fromDib.AssignToBitmap();
     TbsBitmap back;
-    back.AssignBitmap(static_cast<HBITMAP>(out.Get()));
+    back.AssignBitmap(out.Get());
     EXPECT_EQ(*back.PixelPtr(1, 0), Argb(255, 77, 0, 9));
 }
 
@@ -276,8 +336,8 @@ TEST(Regions, FastBitmapRowsAndPadding)
     pixels.SetSize(5, 2);
     Fill(pixels, Argb(255, 255, 255, 255));
     *pixels.PixelPtr(1, 1) = Argb(255, 0, 0, 0);
-    GdiObject bitmap(CreateBitmap(5, 2, 1, 32, pixels.PixelPtr(0, 0)));
-    const TbsFBitmap fast(static_cast<HBITMAP>(bitmap.Get()));
+    BitmapHandle bitmap(CreateBitmap(5, 2, 1, 32, pixels.PixelPtr(0, 0)));
+    const TbsFBitmap fast(bitmap.Get());
     EXPECT_EQ(fast.Gap, 1);
     EXPECT_EQ(fast.RowInc, 16);
     EXPECT_EQ(fast.Size, 32);
@@ -285,9 +345,9 @@ TEST(Regions, FastBitmapRowsAndPadding)
     EXPECT_EQ(fast.Rows[1][3], 0);
     EXPECT_EQ(fast.Rows[1][6], 255);
     EXPECT_NE(fast.DC(), nullptr);
-    GdiObject region = RegionFromMask(static_cast<HBITMAP>(bitmap.Get()));
+    RegionHandle region = RegionFromMask(bitmap.Get());
     RECT box{};
-    GetRgnBox(static_cast<HRGN>(region.Get()), &box);
+    GetRgnBox(region.Get(), &box);
     EXPECT_EQ(box.left, 1);
     EXPECT_EQ(box.top, 1);
     EXPECT_EQ(box.right, 2);

@@ -1,8 +1,8 @@
 // The bitmap reader: every picture it accepts can be read pixel by pixel and comes
 // back the same through the writer.
 #include "Fuzz.h"
-#include "framework/Dib.h"
-#include "framework/Exception.h"
+#include "base/Dib.h"
+#include "base/Exception.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

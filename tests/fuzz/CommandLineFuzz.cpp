@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "Fuzz.h"
-#include "framework/PathText.h"
+#include "base/PathText.h"
 #include "install/CommandLine.h"
 #include "pages/ChannelTag.h"
 

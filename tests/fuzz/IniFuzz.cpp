@@ -7,8 +7,8 @@
 #include <string>
 
 #include "Fuzz.h"
-#include "framework/IniFile.h"
-#include "framework/StringList.h"
+#include "base/IniFile.h"
+#include "base/StringList.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "Fuzz.h"
-#include "framework/Exception.h"
-#include "framework/PageDefinition.h"
+#include "base/Exception.h"
+#include "base/PageDefinition.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "Fuzz.h"
-#include "framework/ByteOrder.h"
-#include "framework/Dib.h"
-#include "framework/Exception.h"
-#include "framework/PngImage.h"
+#include "base/ByteOrder.h"
+#include "base/Dib.h"
+#include "base/Exception.h"
+#include "base/PngImage.h"
 
 namespace {
 

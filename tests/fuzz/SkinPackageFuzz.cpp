@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "Fuzz.h"
-#include "framework/Exception.h"
-#include "framework/Stream.h"
+#include "base/Exception.h"
+#include "base/Stream.h"
 #include "skin/CompressedStoredSkin.h"
 #include "skin/SkinData.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "framework/PathText.h"
+#include "base/PathText.h"
 #include "install/InstallFlow.h"
 #include "install/ProcessNames.h"
 #include "pages/ChannelTag.h"

@@ -4,10 +4,10 @@
 #include <map>
 
 #include "TestSupport.h"
-#include "framework/Exception.h"
-#include "framework/FileBytes.h"
-#include "framework/FileSystem.h"
-#include "framework/PrivateFolder.h"
+#include "base/Exception.h"
+#include "base/FileBytes.h"
+#include "base/FileSystem.h"
+#include "base/PrivateFolder.h"
 #include "install/ProcessShutdown.h"
 #include "install/Registry.h"
 #include "pages/TForm2.h"

@@ -8,7 +8,7 @@
 #include <tuple>
 
 #include "TestSupport.h"
-#include "framework/InterfacedObject.h"
+#include "base/InterfacedObject.h"
 #include "pages/TForm1.h"
 #include "pages/TForm2.h"
 #include "skinctrls/PngImageView.h"

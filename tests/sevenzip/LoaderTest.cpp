@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "SevenZipFixtures.h"
-#include "framework/Exception.h"
-#include "framework/SystemError.h"
+#include "base/Exception.h"
+#include "base/SystemError.h"
 
 namespace {
 std::string FailureOf(const std::string& path)
@@ -68,8 +68,9 @@ TEST(Loader, ZeroFormatIdFailsWithTheSystemText)
     try {
         reader->ItemCount();
         FAIL() << "no exception";
-    } catch (const Exception& e) {
+    } catch (const SystemException& e) { // the code goes up with the text
         EXPECT_EQ(e.Message(), SystemErrorText(static_cast<unsigned long>(CLASS_E_CLASSNOTAVAILABLE)));
+        EXPECT_EQ(e.Code(), static_cast<unsigned long>(CLASS_E_CLASSNOTAVAILABLE));
     }
     // The id can still be set: the handler object is made on first need.
     reader->SetFormatId(sevenzip::FormatId7z);

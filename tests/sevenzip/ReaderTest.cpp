@@ -4,9 +4,9 @@
 #include <thread>
 
 #include "SevenZipFixtures.h"
-#include "framework/Exception.h"
-#include "framework/FileSystem.h"
-#include "framework/SystemError.h"
+#include "base/Exception.h"
+#include "base/FileSystem.h"
+#include "base/SystemError.h"
 #include "sevenzip/T7zStream.h"
 
 namespace {

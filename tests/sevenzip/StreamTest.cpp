@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "SevenZipFixtures.h"
-#include "framework/Exception.h"
-#include "framework/FileStream.h"
-#include "framework/FileSystem.h"
+#include "base/Exception.h"
+#include "base/FileStream.h"
+#include "base/FileSystem.h"
 #include "sevenzip/T7zStream.h"
 
 using namespace sevenzip;

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "framework/Application.h"
-#include "framework/FileBytes.h"
-#include "framework/Page.h"
+#include "base/FileBytes.h"
 #include "skin/CompressedStoredSkin.h"
 #include "skin/SkinData.h"
+#include "ui/Application.h"
+#include "ui/Page.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ struct Heard {
 // A page that notes the skin announcements it receives.
 class ListeningPage : public Page {
 public:
-    ListeningPage(std::vector<Heard>& log) : Page(100, 80), log_(log) {}
+    ListeningPage(PageOwner& owner, std::vector<Heard>& log) : Page(owner, 100, 80), log_(log) {}
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override

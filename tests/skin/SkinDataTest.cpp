@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "framework/IniFile.h"
-#include "framework/ZlibStream.h"
+#include "base/IniFile.h"
+#include "base/ZlibStream.h"
 #include "skin/CompressedSkinList.h"
 #include "skin/ResourceStrData.h"
 #include "skin/SkinData.h"

@@ -3,7 +3,7 @@
 #include <random>
 #include <set>
 
-#include "framework/IniFile.h"
+#include "base/IniFile.h"
 #include "skin/DataSkinControls.h"
 #include "skin/DataSkinObjects.h"
 

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "framework/IniFile.h"
-#include "framework/StringList.h"
-#include "framework/ZlibStream.h"
+#include "base/IniFile.h"
+#include "base/StringList.h"
+#include "base/ZlibStream.h"
 #include "skin/SkinPackage.h"
 #include "skin/SkinValues.h"
 #include "SkinTestData.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/FileBytes.h"
+#include "base/FileBytes.h"
 #include "skin/CompressedStoredSkin.h"
 
 inline std::string SkinFolder() { return TEST_SKIN_DIR; }

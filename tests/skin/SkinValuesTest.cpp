@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "framework/IniFile.h"
+#include "base/IniFile.h"
 #include "skin/SkinValues.h"
 
 namespace {

@@ -3,33 +3,34 @@
 #include <map>
 
 #include "TestSupport.h"
-#include "framework/DcScopes.h"
-#include "framework/DibSection.h"
-#include "framework/FileBytes.h"
-#include "framework/FileSystem.h"
-#include "framework/Page.h"
-#include "framework/PageLoader.h"
-#include "framework/PngImage.h"
+#include "base/FileBytes.h"
+#include "base/FileSystem.h"
+#include "base/PngImage.h"
 #include "skin/CompressedStoredSkin.h"
 #include "skin/SkinData.h"
 #include "skinctrls/PngImageView.h"
 #include "skinctrls/SkinCheckRadioBox.h"
 #include "skinctrls/SkinComponents.h"
 #include "skinctrls/SkinLinkLabel.h"
+#include "ui/DcScopes.h"
+#include "ui/DibSection.h"
+#include "ui/Edit.h"
+#include "ui/Page.h"
+#include "ui/PageLoader.h"
 
 namespace {
 
 // The gallery of every look, streamed from its definition with our skin.
 class GalleryPage : public Page {
 public:
-    GalleryPage() : Page(10, 10) { LoadPage(*this, "gallery/gallery.page", SkinComponents()); }
+    explicit GalleryPage(PageOwner& owner) : Page(owner, 10, 10) { LoadPage(*this, "gallery/gallery.page", SkinComponents()); }
     TbsSkinCheckRadioBox& Box(std::string_view name) const { return Get<TbsSkinCheckRadioBox>(name); }
 };
 
 // A page of its own with our skin loaded, for boxes made in code.
 class SkinnedPage : public Page {
 public:
-    SkinnedPage() : Page(400, 300)
+    explicit SkinnedPage(PageOwner& owner) : Page(owner, 400, 300)
     {
         SetColor(RGB(0xF5, 0xF7, 0xFA));
         Stored.SetCompressedData(ReadFileBytes(TEST_SKIN_PACKAGE));
@@ -140,6 +141,32 @@ TEST(SkinBinding, TheSkinShowsAtTheFirstPaintAfterItLoads)
     EXPECT_TRUE(GlyphAt(shot, *box->Picture, box->Look.CheckImageRect, 13, 10 + 12 - 7));
 }
 
+// The skin data tells its controls itself; the page passes none of its private
+// messages to a window of the system's classes, for which those numbers mean other things.
+TEST(SkinBinding, TheSkinDataTellsItsControlsAndNoSystemWindowHearsAPrivateMessage)
+{
+    ApplicationSession session;
+    SkinnedPage& page = Application::Instance().CreatePage<SkinnedPage>();
+    TbsSkinData later;
+    CountedBox box(page, 10, &later);
+    Edit edit(page);
+    static int privateMessages;
+    static WNDPROC editProcedure;
+    privateMessages = 0;
+    editProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(edit.Handle(), GWLP_WNDPROC,
+        reinterpret_cast<LONG_PTR>(+[](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            if (message >= WM_USER && message < 0xC000) ++privateMessages;
+            return CallWindowProcW(editProcedure, window, message, wParam, lParam);
+        })));
+
+    later.SetCompressedStoredSkin(&page.Stored); // no paint in between
+    EXPECT_EQ(box->SkinControlIndex, page.Data.GetControlIndex("checkbox"));
+    page.NotifyBackgroundChanged();
+    SendMessageW(page.Handle(), WM_SYSCHAR, 'x', 0);
+    EXPECT_EQ(privateMessages, 0);
+    SetWindowLongPtrW(edit.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProcedure));
+}
+
 TEST(SkinBinding, NoSkinDataAnUnknownNameOrAnEmptySkinPaintTheDefaultLook)
 {
     ApplicationSession session;
@@ -178,15 +205,15 @@ TEST(SkinBinding, SizeAndWindowRegionFollowTheSkin)
     definition.MaskPictureIndex = static_cast<int>(page.Data.ActivePictures.size()) - 1;
     framed->SkinChanged();
     ASSERT_NE(framed->WindowRegion(), nullptr);
-    GdiObject shape(CreateRectRgn(0, 0, 0, 0));
-    ASSERT_NE(GetWindowRgn(framed->Handle(), static_cast<HRGN>(shape.Get())), ERROR);
-    EXPECT_FALSE(PtInRegion(static_cast<HRGN>(shape.Get()), 0, 0)); // white: cut away
-    EXPECT_TRUE(PtInRegion(static_cast<HRGN>(shape.Get()), 4, 3));   // black: kept
-    EXPECT_TRUE(PtInRegion(static_cast<HRGN>(shape.Get()), 100, 10)); // the client area
+    RegionHandle shape(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(framed->Handle(), shape.Get()), ERROR);
+    EXPECT_FALSE(PtInRegion(shape.Get(), 0, 0)); // white: cut away
+    EXPECT_TRUE(PtInRegion(shape.Get(), 4, 3));   // black: kept
+    EXPECT_TRUE(PtInRegion(shape.Get(), 100, 10)); // the client area
     definition.MaskPictureIndex = -1;
     framed->SkinChanged();
     EXPECT_EQ(framed->WindowRegion(), nullptr);
-    EXPECT_EQ(GetWindowRgn(framed->Handle(), static_cast<HRGN>(shape.Get())), ERROR);
+    EXPECT_EQ(GetWindowRgn(framed->Handle(), shape.Get()), ERROR);
 
     // Unbound, the default size applies.
     framed->SetSkinData(nullptr);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "framework/Dib.h"
-#include "framework/PngImage.h"
+#include "base/Dib.h"
+#include "base/PngImage.h"
 #include "skin/DataSkinControls.h"
 #include "skinctrls/CheckRadioLook.h"
 #include "skinctrls/SkinShape.h"

@@ -1,0 +1,5 @@
+#include "ui/ControlHost.h"
+
+#include "ui/Window.h"
+
+ControlHost* ControlHost::FromHandle(HWND window) { return dynamic_cast<ControlHost*>(Window::FromHandle(window)); }
