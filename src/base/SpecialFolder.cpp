@@ -19,11 +19,13 @@ std::optional<std::string> PathOf(PIDLIST_ABSOLUTE list)
 
 } // namespace
 
+// Straight from the shell's table of folders: the item-list route builds the shell's
+// namespace first, which the options page paid for before its first paint.
 std::optional<std::string> FindSpecialFolder(int csidl)
 {
-    PIDLIST_ABSOLUTE list = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &list))) return std::nullopt;
-    return PathOf(list);
+    wchar_t path[MAX_PATH + 1] = {};
+    if (SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path) != S_OK || !path[0]) return std::nullopt;
+    return ToUtf8(path);
 }
 
 std::optional<std::string> FindKnownFolder(const GUID& id, bool create)

@@ -13,15 +13,6 @@
 
 namespace {
 
-// Straight from the shell's table of folders: the item-list route of FindSpecialFolder
-// builds the shell's namespace first, and this runs while the first page is made.
-std::string ProgramFilesFolder()
-{
-    wchar_t path[MAX_PATH + 1] = {};
-    const bool found = SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILES, nullptr, SHGFP_TYPE_CURRENT, path) == S_OK;
-    return IncludeTrailingBackslash(found ? ToUtf8(path) : std::string());
-}
-
 std::string PerUserProgramsFolder()
 {
     std::string folder = FindKnownFolder(FOLDERID_UserProgramFiles, true).value_or("");
@@ -40,7 +31,7 @@ std::string PerUserProgramsFolder()
 
 std::string DefaultInstallFolder()
 {
-    const std::string programFiles = ProgramFilesFolder();
+    const std::string programFiles = SpecialFolderPath(CSIDL_PROGRAM_FILES);
     if (programFiles != "\\" && CanCreateFoldersIn(programFiles)) return programFiles + product::DefaultFolderName;
     const std::string perUser = PerUserProgramsFolder();
     return (perUser != "\\" ? perUser : programFiles) + product::DefaultFolderName;
