@@ -33,39 +33,10 @@ wait_for 60 test -s "$log" || true
 for file in Tavio.exe UnInstall.exe npmirel.dll 7z.dll; do check "$file is installed" [ -f "$folder/$file" ]; done
 check "Tavio.7z is deleted after extraction" [ ! -e "$folder/Tavio.7z" ]
 
-# Shortcuts, read by lnkinfo.
-link_field() { lnkinfo "$1" 2>/dev/null | awk -F': ' -v k="$2" '$1 ~ k {print $2; exit}'; }
-player_link_ok() {
-  [ "$(link_field "$1" 'Local path')" = 'C:\Program Files\Tavio\Tavio.exe' ] &&
-  [ "$(link_field "$1" 'Working directory')" = 'C:\Program Files\Tavio\' ] &&
-  [ "$(link_field "$1" 'Description')" = '塔维欧' ] &&
-  [ "$(link_field "$1" 'Icon location')" = 'C:\Program Files\Tavio\Tavio.exe' ]
-}
+# Shortcuts, read by lnkinfo; the Run value, the uninstall entry and the plug-in, read
+# by Wine's reg tool.
+check_installed "$p" "$home"
 programs="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/塔维欧"
-check "desktop shortcut: target, working folder, description, icon" player_link_ok "$home/Desktop/塔维欧.lnk"
-check "programs-menu shortcut to the player" player_link_ok "$programs/塔维欧.lnk"
-check "programs-menu shortcut to the uninstaller" \
-  bash -c "[ \"\$(lnkinfo '$programs/卸载塔维欧.lnk' | awk -F': ' '/Local path/{print \$2; exit}')\" = 'C:\\Program Files\\Tavio\\UnInstall.exe' ]"
-quick="$home/AppData/Roaming/Microsoft/Internet Explorer/Quick Launch"
-if [ -d "$quick" ]; then check "quick-launch shortcut" player_link_ok "$quick/塔维欧.lnk"
-else check "no quick-launch folder is created" [ ! -e "$quick" ]; fi
-
-# Registry, read by Wine's reg tool.
-wreg() { in_prefix "$p" reg "$@"; }
-run_line=$(wreg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v tavio | tr -d '\r' | grep REG_SZ)
-check "Run value is quote, path, quote, two blanks, Minimize, blank" \
-  [ "$run_line" = '    tavio    REG_SZ    "C:\Program Files\Tavio\tavio.exe"  Minimize ' ]
-wreg export 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\塔维欧' "Z:${work//\//\\}\\u.reg" /y >/dev/null
-entry=$(iconv -f UTF-16 -t UTF-8 "$work/u.reg" | tr -d '\r')
-has() { grep -qxF -- "$1" <<<"$entry"; }
-check "uninstall entry: DisplayName" has '"DisplayName"="塔维欧"'
-check "uninstall entry: UninstallString with doubled backslashes" has '"UninstallString"="\"C:\\\\Program Files\\\\Tavio\\\\UnInstall.exe\""'
-check "uninstall entry: DisplayIcon" has '"DisplayIcon"="\"C:\\\\Program Files\\\\Tavio\\\\tavio.exe\""'
-check "uninstall entry: DisplayVersion 2.5.0.1024" has '"DisplayVersion"="2.5.0.1024"'
-check "uninstall entry: URLInfoAbout" has '"URLInfoAbout"="https://www.tavio.cn/"'
-check "uninstall entry: URLUpdateInfo" has '"URLUpdateInfo"="https://www.tavio.cn/"'
-check "uninstall entry: its seven values and the six deployment tools read" [ "$(grep -c '^"' <<<"$entry")" = 13 ]
-check "the plug-in registered itself" plugin_registered "$p"
 
 # Channel tag and the player's start.
 check "mirelff.dat holds e2e CR LF" bash -c "[ \"\$(od -An -tx1 '$home/AppData/Roaming/Tavio/mirelff.dat' | tr -d ' \n')\" = 6532650d0a ]"

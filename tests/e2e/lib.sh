@@ -66,10 +66,9 @@ shoot() {
   wait_for 10 painted "$1" "$2" || true
 }
 
-# plugin_registered PREFIX: whether the browser plug-in's registration is in the registry
-plugin_registered() {
-  in_prefix "$1" reg query 'HKCU\Software\MozillaPlugins\@tavio.cn/npmirel' /v Path >/dev/null 2>&1
-}
+# plugin_registered PREFIX, check_installed PREFIX HOME: the read-back of an install,
+# shared with the benchmark's peer.
+source "$here/installed.sh"
 
 # lines_in FILE: how many lines the file has (0 when it is missing)
 lines_in() { if [ -f "$1" ]; then wc -l <"$1"; else echo 0; fi; }
@@ -115,6 +114,7 @@ wait_exit() {
 }
 
 program_files() { echo "$1/drive_c/Program Files"; }
+
 
 # start_interactive NAME: starts a copy of $setup in a fresh prefix with a quick-launch
 # folder (as on a desktop that has one) and the player's start log, and waits for the
