@@ -10,7 +10,6 @@ client=$2
 shots=${TAVIO_SCREENSHOTS:-$TAVIO_WINE_STATE/screenshots}
 
 pixel() { convert "$shots/$1.png" -format '%[hex:p{'"$2"','"$3"'}]' info: 2>/dev/null | cut -c1-6 | tr A-F a-f; }
-size_is() { [ "$(window_size "$1")" = "$2" ]; }
 # keys ID KEY...: the keys, in order, to the page (X gives them to the focused window)
 keys() { local id=$1; shift; xdotool windowfocus --sync "$id" && xdotool key --delay 30 "$@"; }
 
@@ -103,15 +102,6 @@ check "no desktop shortcut, as chosen" [ ! -e "$home/Desktop/塔维欧.lnk" ]
 check "no Run value, as chosen" bash -c "$(declare -f in_prefix); ! in_prefix '$p' reg query 'HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run' /v tavio >/dev/null 2>&1"
 
 # Esc on the options page is its close mark: the end, with nothing written.
-p=$(fresh_prefix escape)
-in_prefix "$p" "$work/TavioSetup.exe" & pid=$!
-if options=$(wait_window 塔维欧安装向导 60 588x400); then
-  keys "$options" Escape
-  wait_exit "$pid" 30
-  check "Esc ends the run (exit $rc)" [ "$rc" = 0 ]
-  check "nothing is written after Esc" [ ! -e "$(program_files "$p")/Tavio" ]
-else
-  fail "the options page is shown for Esc"
-fi
+check_closed_from_options escape Esc keys Escape
 
 finish

@@ -34,6 +34,8 @@ in_prefix() {
 
 # window_size ID: the window's size as WxH
 window_size() { xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Geometry/{print $2}'; }
+# size_is ID WxH: whether the window has that size now
+size_is() { [ "$(window_size "$1")" = "$2" ]; }
 
 # wait_window NAME SECONDS [WxH [NOT-ID]]: prints the id of a visible window with that
 # name — of that size, if given, and other than NOT-ID (the progress and the finish page
@@ -115,6 +117,26 @@ wait_exit() {
 
 program_files() { echo "$1/drive_c/Program Files"; }
 
+# click_at ID X Y: a left click at (X, Y) of the window
+click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+
+# check_closed_from_options NAME WHAT ACTION [ARGS...]: starts $work/TavioSetup.exe in a
+# fresh prefix, runs ACTION OPTIONS-ID ARGS... on its options page (WHAT says what that
+# is), and checks that the run ends with 0 and has written nothing.
+check_closed_from_options() {
+  local name=$1 what=$2 options pid p
+  shift 2
+  p=$(fresh_prefix "$name")
+  in_prefix "$p" "$work/TavioSetup.exe" & pid=$!
+  if options=$(wait_window 塔维欧安装向导 60 588x400); then
+    "$1" "$options" "${@:2}"
+    wait_exit "$pid" 30
+    check "$what ends the run (exit $rc)" [ "$rc" = 0 ]
+    check "nothing is written after $what" [ ! -e "$(program_files "$p")/Tavio" ]
+  else
+    fail "the options page is shown for $what"
+  fi
+}
 
 # start_interactive NAME: starts a copy of $setup in a fresh prefix with a quick-launch
 # folder (as on a desktop that has one) and the player's start log, and waits for the

@@ -12,8 +12,6 @@ user=$(id -un)
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\塔维欧'
 
-click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
-size_is() { [ "$(window_size "$1")" = "$2" ]; }
 
 # start PREFIX SETUP: starts the installer and presses its install button; sets pid and
 # progress (the progress page's window)
