@@ -3,6 +3,14 @@
 if(WIN32)
   set(TAVIO_WINE_STATE "${CMAKE_BINARY_DIR}/wine")
   set(TAVIO_WINE_RUN "${CMAKE_SOURCE_DIR}/cmake/wine-run")
+  # Which Wine runs this build's programs (cmake/wine-arch.sh reads it).
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(TAVIO_WINE_ARCH win64)
+  else()
+    set(TAVIO_WINE_ARCH win32)
+  endif()
+  file(MAKE_DIRECTORY "${TAVIO_WINE_STATE}")
+  file(WRITE "${TAVIO_WINE_STATE}/arch" "${TAVIO_WINE_ARCH}\n")
   set(CMAKE_CROSSCOMPILING_EMULATOR "${TAVIO_WINE_RUN};${TAVIO_WINE_STATE}")
   add_test(NAME wine-start COMMAND "${CMAKE_SOURCE_DIR}/cmake/wine-session" start "${TAVIO_WINE_STATE}")
   add_test(NAME wine-stop COMMAND "${CMAKE_SOURCE_DIR}/cmake/wine-session" stop "${TAVIO_WINE_STATE}")
@@ -28,7 +36,7 @@ function(tavio_script_test name)
   cmake_parse_arguments(T "" "LABEL;SCRIPT" "ARGS;DEPENDS" ${ARGN})
   add_test(NAME ${name} COMMAND bash "${T_SCRIPT}" ${T_ARGS})
   set_tests_properties(${name} PROPERTIES LABELS "${T_LABEL}" FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 900
-    ENVIRONMENT "TAVIO_WINE_STATE=${TAVIO_WINE_STATE};TAVIO_WINE_RUN=${TAVIO_WINE_RUN}")
+    ENVIRONMENT "TAVIO_WINE_STATE=${TAVIO_WINE_STATE};TAVIO_WINE_RUN=${TAVIO_WINE_RUN};TAVIO_CC=${CMAKE_C_COMPILER}")
 endfunction()
 
 # Embeds every file below DIR into TARGET as a raw resource named after its path
@@ -77,4 +85,18 @@ function(tavio_embed_payload target archive library)
   file(GENERATE OUTPUT "${out}" CONTENT "F1 RCDATA \"${archive}\"\nF7Z RCDATA \"${deflated}\"\n")
   set_source_files_properties("${out}" PROPERTIES OBJECT_DEPENDS "${archive};${deflated}")
   target_sources(${target} PRIVATE "${out}" "${deflated}")
+endfunction()
+
+# An installer program: Main, the shared resources (manifest for the build's
+# architecture, icon, version), the pages and the skin. Its payload resources come
+# from tavio_embed_payload; without them it is the installer's own cost.
+function(tavio_installer_program target)
+  add_executable(${target} WIN32 ${ARGN} ${CMAKE_SOURCE_DIR}/src/app/Main.cpp ${CMAKE_SOURCE_DIR}/src/app/TavioSetup.rc)
+  target_link_libraries(${target} PRIVATE tavio_installer)
+  target_link_options(${target} PRIVATE ${TAVIO_INSTALLER_LINK_OPTIONS})
+  set_source_files_properties(${CMAKE_SOURCE_DIR}/src/app/TavioSetup.rc PROPERTIES
+    OBJECT_DEPENDS "${TAVIO_MANIFEST_DIR}/TavioSetup.manifest;${CMAKE_SOURCE_DIR}/assets/icons/tavio.ico")
+  target_include_directories(${target} PRIVATE ${TAVIO_MANIFEST_DIR} ${CMAKE_SOURCE_DIR}/assets/icons)
+  tavio_embed_files(${target} ${CMAKE_SOURCE_DIR}/assets/pages ${CMAKE_SOURCE_DIR}/assets/pages)
+  tavio_embed_skin(${target})
 endfunction()

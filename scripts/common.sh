@@ -18,3 +18,16 @@ configure() { # preset
   [ -f "$root/build/$1/build.ninja" ] || fresh=(--fresh)
   cmake --preset "$1" -S "$root" "${fresh[@]}" >/dev/null
 }
+
+# The Windows build whose programs this machine runs: win32, the product, where
+# 32-bit programs run; win64 where the machine runs 64-bit code only (or
+# TAVIO_HOST_32BIT=no says to behave so). Sets wine_preset, and host_32bit_why when
+# 32-bit programs cannot run.
+choose_wine_preset() {
+  local answer
+  if answer=$("$root/scripts/host-32bit"); then
+    wine_preset=win32 host_32bit_why=
+  else
+    wine_preset=win64 host_32bit_why=${answer#no: }
+  fi
+}

@@ -1,12 +1,18 @@
 ; The benchmarks' peer: the installer a packager would pick instead of ours, doing the
 ; same work with the same payload. Built by scripts/bench:
-;   makensis -DFILES=<unpacked payload> -DOUT=<installer> TavioPeer.nsi
+;   makensis -DFILES=<unpacked payload> -DOUT=<installer> [-DTARGET=amd64-unicode] TavioPeer.nsi
 ; Without FILES it is the same installer with no payload: its size is the peer's overhead.
 ; Silent with /S. Everything it writes is what the end-to-end checks read back from
 ; ours: the files, the four shortcuts, the Run value, the uninstall entry's seven
 ; values, the channel tag's folder, the plug-in's registration and the player's start.
 Unicode true
+!ifdef TARGET
+Target ${TARGET} ; amd64-unicode: the peer of our x86-64 installer
+!endif
 SetCompressor /SOLID lzma
+; Shipped as its best engineers would ship it for speed: no pass over the whole file
+; before the first page (ours checks the payload while unpacking, through 7z's CRCs).
+CRCCheck off
 RequestExecutionLevel highest
 ManifestDPIAware true
 
@@ -22,7 +28,11 @@ ManifestDPIAware true
 Name "${PLAYER}"
 Caption "塔维欧安装向导"
 OutFile "${OUT}"
+!ifdef TARGET
+InstallDir "$PROGRAMFILES64\Tavio"
+!else
 InstallDir "$PROGRAMFILES\Tavio"
+!endif
 
 !define MUI_ABORTWARNING
 !insertmacro MUI_PAGE_DIRECTORY

@@ -16,11 +16,12 @@ IS_MINGW = 1
 # demangler (about 70 KB with its tables). No partial inlining: with function
 # sections, gcc 12 puts the split-off part of some COM methods into a section that
 # conflicts with the method's.
+# C_PREFIX is the leading underscore of C symbols: "_" on 32-bit x86, empty on x86-64.
 CFLAGS_BASE2 = -ffunction-sections -fdata-sections
 CXXFLAGS_BASE2 = $(CFLAGS_BASE2) -fno-partial-inlining
 CXXFLAGS_EXTRA = -Os
 LDFLAGS_STATIC_3 = -Wl,--gc-sections -s \
-  -Wl,--defsym,__ZN9__gnu_cxx27__verbose_terminate_handlerEv=_abort
+  -Wl,--defsym,$(C_PREFIX)_ZN9__gnu_cxx27__verbose_terminate_handlerEv=$(C_PREFIX)abort
 
 LOCAL_FLAGS = \
   -DZ7_EXTRACT_ONLY \

@@ -29,7 +29,7 @@ cat >"$work/probe.c" <<'EOC'
 #include <windows.h>
 int main(void) { return LoadLibraryW(L"version.dll") ? 0 : 1; }
 EOC
-i686-w64-mingw32-gcc-posix -o "$downloads/probe.exe" "$work/probe.c"
+"$TAVIO_CC" -o "$downloads/probe.exe" "$work/probe.c"
 (cd "$downloads" && in_prefix "$p" ./probe.exe) || true
 check "a planted version.dll runs in a program that loads it by bare name" grep -q 'version.dll dynamic' "$planted_log"
 rm -f "$planted_log" "$downloads/probe.exe" "$downloads/probe.dll"

@@ -57,7 +57,7 @@ check "nothing is unpacked from a damaged archive" [ ! -e "$(program_files "$p")
 # Without a desktop to make windows on, the run ends with an error code instead of a crash.
 p=$(fresh_prefix nodisplay)
 set +e
-out=$(env -u DISPLAY WINEPREFIX="$p" WINEARCH=win32 WINEDEBUG=-all HOME="$TAVIO_WINE_STATE/home" timeout 60 wine "$setup" /s 2>&1)
+out=$(env -u DISPLAY TAVIO_WINE_NO_DISPLAY=1 WINEPREFIX="$p" timeout 60 "$TAVIO_WINE_RUN" "$TAVIO_WINE_STATE" "$setup" /s 2>&1)
 rc=$?
 set -e
 check "without a display the run ends with exit code 1 (got $rc)" [ "$rc" = 1 ]

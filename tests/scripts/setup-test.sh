@@ -42,18 +42,23 @@ echo "cmake $*" >>"$FAKE_DIR/calls"
 EOS
 chmod +x "$work/bin"/*
 
-# name | update | install | command | expected exit (0 or non-zero) | last line | apt-get calls, in order
+# 32-bit Wine is installed where this machine runs 32-bit programs, unless told it does not.
+if "$root/scripts/host-32bit" >/dev/null; then host_32bit=yes; else host_32bit=no; fi
+
+# name | update | install | command | TAVIO_HOST_32BIT | expected exit (0 or non-zero) | last line |
+#   apt-get calls, in order
 cases=(
-  "update fails, install works|fail|ok|setup --packages-only|0|setup: packages present|update,update,update,install -y"
-  "install needs the release suite|ok|suite|setup --packages-only|0|setup: packages present|update,install -y,install -y -q -t testcode"
-  "install fails|ok|fail|setup --packages-only|1|setup: failed: could not install * Unable to correct problems*|update,install -y,install -y -q -t testcode"
-  "run stops when set-up fails|ok|fail|run|1|run: the set-up failed*|update,install -y,install -y -q -t testcode"
+  "update fails, install works|fail|ok|setup --packages-only||0|setup: packages present|update,update,update,install -y"
+  "install needs the release suite|ok|suite|setup --packages-only||0|setup: packages present|update,install -y,install -y -q -t testcode"
+  "install fails|ok|fail|setup --packages-only||1|setup: failed: could not install * Unable to correct problems*|update,install -y,install -y -q -t testcode"
+  "run stops when set-up fails|ok|fail|run||1|run: the set-up failed*|update,install -y,install -y -q -t testcode"
+  "a 64-bit-only machine gets no 32-bit Wine|ok|ok|setup --packages-only|no|0|setup: packages present|update,install -y"
 )
 for case in "${cases[@]}"; do
-  IFS='|' read -r name update install command want_rc want_last want_calls <<<"$case"
+  IFS='|' read -r name update install command force want_rc want_last want_calls <<<"$case"
   read -r -a command <<<"$command"
   dir=$work/case; rm -rf "$dir" "$work/apt/sources.list.d/tavio-deb-src."*; mkdir -p "$dir"
-  out=$(cd "$dir" && PATH="$work/bin:$PATH" FAKE_DIR="$dir" FAKE_UPDATE=$update FAKE_INSTALL=$install \
+  out=$(cd "$dir" && PATH="$work/bin:$PATH" FAKE_DIR="$dir" FAKE_UPDATE=$update FAKE_INSTALL=$install TAVIO_HOST_32BIT=$force \
     TAVIO_APT_SOURCES="$work/apt" TAVIO_OS_RELEASE="$work/os-release" TAVIO_APT_RETRY_SECONDS=0 \
     TAVIO_DEPS="$dir/deps" "$root/scripts/${command[0]}" "${command[@]:1}" 2>&1 </dev/null)
   rc=$?
@@ -68,6 +73,12 @@ for case in "${cases[@]}"; do
   [ ${#got[@]} = ${#wanted[@]} ] || problems+=("apt-get calls: ${got[*]}")
   for i in "${!wanted[@]}"; do [[ ${got[i]:-} == "${wanted[i]}"* ]] || problems+=("apt-get call $i: '${got[i]:-}'"); done
   grep -q '^cmake' "$dir/calls" 2>/dev/null && problems+=("cmake ran after a failed set-up")
+  install_call=$(grep -m1 '^apt-get install' "$dir/calls" 2>/dev/null)
+  want_wine32=$host_32bit; [ "$force" = no ] && want_wine32=no
+  [[ " $install_call " == *" wine64 "* ]] || problems+=("wine64 not installed")
+  if [ "$want_wine32" = yes ]; then [[ $install_call == *wine32:i386* ]] || problems+=("wine32 not installed")
+  else [[ $install_call != *wine32* ]] || problems+=("wine32 installed on a 64-bit-only machine")
+    grep -q 'setup: 32-bit Wine left out' <<<"$out" || problems+=("no word of why 32-bit Wine is left out"); fi
   [ "$update" = ok ] || grep -q 'setup: warning: some package indexes' <<<"$out" || problems+=("no warning for the missing index")
   [ -f "$work/apt/sources.list.d/tavio-deb-src.sources" ] || problems+=("no source entries derived")
   [ -n "${SHOW:-}" ] && sed "s/^/  > /" <<<"$out"
