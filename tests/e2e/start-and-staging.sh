@@ -11,7 +11,14 @@ has_resource() { wrestool -l "$1" | grep -qF -e "--type=10 --name='$2'"; }
 lacks_payload() { ! wrestool -l "$1" | grep -qE -e "--type=10 --name='(F1|F7Z)'"; }
 has_version() { strings -e l "$1" | grep -qx "$2"; }
 needs_password() { ! 7z l -p "$1" >/dev/null 2>&1 && 7z l "-p$2" "$1" | grep -q Tavio.exe; }
-check "TavioSetup.exe is a 32-bit GUI program" bash -c "file '$setup' | grep -q 'PE32 executable (GUI) Intel 80386'"
+# The build's architecture: its program kind and the one its manifest names (which
+# picks the common controls of that architecture).
+if [ "$(cat "$TAVIO_WINE_STATE/arch")" = win64 ]; then kind='PE32+ executable (GUI) x86-64' manifest=amd64
+else kind='PE32 executable (GUI) Intel 80386' manifest=x86; fi
+check "TavioSetup.exe is a GUI program: $kind" bash -c "file '$setup' | grep -qF '$kind'"
+check "so is the payload's player" bash -c "file '$player' | grep -qF '$kind'"
+check "its manifest names $manifest, for itself and the common controls" \
+  [ "$(wrestool -x --raw --type=24 "$setup" | grep -ao 'processorArchitecture="[^"]*"' | sort | uniq -c | tr -s ' ')" = " 2 processorArchitecture=\"$manifest\"" ]
 check "resource F1 is embedded" has_resource "$setup" F1
 check "resource F7Z is embedded" has_resource "$setup" F7Z
 check "the stub carries no payload" lacks_payload "$stub"
