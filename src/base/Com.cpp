@@ -61,3 +61,11 @@ void ClearPropVariant(PROPVARIANT* value)
     if (e.Clear) e.Clear(value);
     else PropVariantInit(value);
 }
+
+HWND ComApartmentWindow()
+{
+    const DWORD thread = GetCurrentThreadId();
+    for (HWND window = nullptr; (window = FindWindowExW(HWND_MESSAGE, window, L"OleMainThreadWndClass", nullptr));)
+        if (GetWindowThreadProcessId(window, nullptr) == thread) return window;
+    return nullptr;
+}

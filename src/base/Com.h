@@ -15,6 +15,10 @@
 // Finalize leaves it again.
 void EnterComApartment();
 void LeaveComApartment();
+// The window through which COM hands the calling thread's apartment the calls other
+// processes make on its objects (a screen reader's), or null before it has one. A loop
+// that lets only some messages through must let this window's through too.
+HWND ComApartmentWindow();
 
 // CoCreateInstance, in the apartment.
 HRESULT CreateComInstance(REFCLSID type, DWORD context, REFIID interfaceId, void** object);

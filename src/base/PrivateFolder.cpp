@@ -37,14 +37,33 @@ std::wstring TemporaryFolder()
     return std::wstring(buffer, length);
 }
 
+// The Windows folder's Temp, where users may make files and folders but neither list,
+// rename nor delete what others made; empty where it cannot be found.
+std::wstring SystemTemporaryFolder()
+{
+    wchar_t buffer[MAX_PATH];
+    const UINT length = GetSystemWindowsDirectoryW(buffer, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    std::wstring folder(buffer, length);
+    folder += L"\\Temp\\";
+    return DirectoryExists(ToUtf8(folder)) ? folder : std::wstring();
+}
+
 } // namespace
+
+std::string PrivateFolder::Parent()
+{
+    if (ProcessElevation() == Elevation::Full)
+        if (std::wstring system = SystemTemporaryFolder(); !system.empty()) return ToUtf8(system);
+    return ToUtf8(TemporaryFolder());
+}
 
 PrivateFolder PrivateFolder::Create()
 {
     std::unique_ptr<void, LocalFreeDeleter> descriptor;
     if (ProcessElevation() == Elevation::Full) descriptor = AdministratorsOnly();
     SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor.get(), FALSE};
-    const std::wstring base = TemporaryFolder() + L"Tavio-";
+    const std::wstring base = ToWide(Parent()) + L"Tavio-";
     // A name nobody could have made ready for us: a folder that already stands is
     // never taken, whoever made it.
     LARGE_INTEGER counter{};
@@ -55,6 +74,9 @@ PrivateFolder PrivateFolder::Create()
         for (int shift = 28; shift >= 0; shift -= 4) path += L"0123456789abcdef"[(seed >> shift) & 15];
         if (CreateDirectoryW(path.c_str(), descriptor ? &attributes : nullptr)) {
             PrivateFolder folder;
+            folder.held_ = FileHandle(CreateFileW(path.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+            if (!folder.held_) RaiseLastError();
             folder.path_ = ToUtf8(path) + '\\';
             return folder;
         }
@@ -64,7 +86,7 @@ PrivateFolder PrivateFolder::Create()
 }
 
 PrivateFolder::PrivateFolder(PrivateFolder&& other) noexcept
-    : path_(std::exchange(other.path_, {})), files_(std::exchange(other.files_, {}))
+    : path_(std::exchange(other.path_, {})), files_(std::exchange(other.files_, {})), held_(std::move(other.held_))
 {
 }
 
@@ -74,6 +96,7 @@ PrivateFolder& PrivateFolder::operator=(PrivateFolder&& other) noexcept
         Remove();
         path_ = std::exchange(other.path_, {});
         files_ = std::exchange(other.files_, {});
+        held_ = std::move(other.held_);
     }
     return *this;
 }
@@ -90,6 +113,7 @@ void PrivateFolder::Remove()
 {
     if (path_.empty()) return;
     for (const std::string& file : files_) DeleteFileW(ToWide(file).c_str());
+    held_.Reset(); // our own removal asks for the right the handle denies
     RemoveDirectoryW(ToWide(path_).c_str());
     files_.clear();
     path_.clear();

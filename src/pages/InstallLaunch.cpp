@@ -36,6 +36,10 @@ void LaunchFailed(std::string_view text, int exitCode = exitcode::FolderOrStagin
 
 void TForm1::Image2Click()
 {
+    // Presses queued behind the one that launched the install (a double-click during
+    // the staging, a held Enter) reach this page after it is hidden, or from the
+    // progress page's pump in the middle of the extraction: they start nothing.
+    if (progressPage_) return;
     Application& application = Application::Instance();
     const std::string folder = IncludeTrailingBackslash(Edit1->Text());
     FileChanges staged; // undone on the way out unless the progress page takes it over

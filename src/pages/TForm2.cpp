@@ -1,7 +1,9 @@
 #include "pages/TForm2.h"
 
+#include "base/Com.h"
 #include "pages/TForm3.h"
 #include "ui/Application.h"
+#include "ui/ControlHost.h"
 #include "ui/PageLoader.h"
 
 #include <utility>
@@ -95,14 +97,19 @@ void TForm2::ProgressChanged(bool isTotal, int64_t value)
     const auto now = static_cast<uint32_t>(GetTickCount());
     if (now - lastPaint_ < PaintEveryMs) return;
     lastPaint_ = now;
-    constexpr std::pair<UINT, UINT> passed[] = {
-        {WM_KEYFIRST, WM_KEYLAST}, {WM_MOUSEFIRST, WM_MOUSELAST}, {WM_PAINT, WM_PAINT}};
+    // Keys go through the page first, as in the main loop, so that Esc still asks
+    // to quit. A screen reader's requests come through COM's window, and its press of
+    // the close mark then as a posted message.
+    constexpr std::pair<UINT, UINT> passed[] = {{WM_KEYFIRST, WM_KEYLAST},
+                                                {WM_MOUSEFIRST, WM_MOUSELAST},
+                                                {WM_PAINT, WM_PAINT},
+                                                {WM_PRESSCONTROL, WM_PRESSCONTROL}};
+    Application& application = Application::Instance();
     MSG msg;
+    if (HWND com = ComApartmentWindow())
+        while (PeekMessageW(&msg, com, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
     for (const auto& [first, last] : passed)
-        while (PeekMessageW(&msg, nullptr, first, last, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
+        while (PeekMessageW(&msg, nullptr, first, last, PM_REMOVE)) application.Dispatch(msg);
 }
 
 void TForm2::FolderRefused()

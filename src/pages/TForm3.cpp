@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <utility>
+
 #include "base/Com.h"
 #include "base/DesktopUser.h"
 #include "base/Elevation.h"
@@ -105,6 +107,8 @@ void TForm3::FormShow()
 
 void TForm3::Image2Click()
 {
+    // A second press queued before the run ends would start a second player.
+    if (std::exchange(finished_, true)) return;
     // By full path: a bare name is looked for in the current folder first. The
     // registration keeps the installer's rights; the player does not.
     Start(L"open", SystemFile("regsvr32.exe"), "/s \"" + InstallFolder + "npmirel.dll\"");

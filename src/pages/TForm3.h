@@ -19,6 +19,8 @@ public:
 private:
     void FormCreate();
     void FormShow();
+
+    bool finished_ = false;
 };
 
 // Writes the installer's channel tag to APPDATA\Tavio\mirelff.dat (in the system's

@@ -55,6 +55,8 @@ public:
     void SetExitCode(int code) { exitCode_ = code; }
     // Handles every pending message once, without waiting.
     void ProcessMessages();
+    // Handles one message as the loop does: a page sees its controls' keys first.
+    void Dispatch(const MSG& msg);
 
     // Sends a component's announcement to every page as a window message (wParam the
     // sender, lParam 1000): the page that owns the sender first, then the others in
@@ -89,7 +91,6 @@ private:
     Application();
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     HWND DialogOwner() const;
-    void Dispatch(const MSG& msg);
 
     std::string title_;
     std::vector<std::unique_ptr<Page>> pages_;

@@ -68,10 +68,7 @@ void CustomControl::KeyDown(WORD) {}
 void CustomControl::FocusChanged(bool) { Invalidate(); }
 void CustomControl::BackgroundChanged() { Invalidate(); }
 
-void CustomControl::Click()
-{
-    if (OnClick) OnClick();
-}
+void CustomControl::Click() { RunClick(OnClick); }
 
 void CustomControl::PaintOffscreen(const OffscreenBitmap& surface)
 {

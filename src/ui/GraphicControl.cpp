@@ -123,10 +123,7 @@ bool GraphicControl::SetProperty(const PageProperty& property, PropertyReader& l
     return true;
 }
 
-void GraphicControl::Click()
-{
-    if (OnClick) OnClick();
-}
+void GraphicControl::Click() { RunClick(OnClick); }
 
 LRESULT GraphicControl::Perform(UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -4,6 +4,7 @@
 #include <oleacc.h>
 #include <utility>
 
+#include "base/ScopeExit.h"
 #include "ui/ControlHost.h"
 #include "ui/PropertyReader.h"
 
@@ -16,6 +17,14 @@ PageControl* PageControl::FromWindow(HWND window) { return static_cast<PageContr
 void PageControl::AttachWindow(HWND window) { SetPropW(window, ControlProperty, this); }
 
 void PageControl::DetachWindow(HWND window) { RemovePropW(window, ControlProperty); }
+
+void PageControl::RunClick(const std::function<void()>& handler) const
+{
+    if (!handler || clicking_) return;
+    clicking_ = true;
+    const ScopeExit done{[this] { clicking_ = false; }};
+    handler();
+}
 
 bool SendToControlWindows(HWND parent, UINT message, WPARAM wParam)
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -61,12 +62,19 @@ public:
     void NotifyAccessible(DWORD event) const;
 
 protected:
+    // Runs a click handler unless this control's is running already: a handler that
+    // waits (a message box, a folder browser) lets the queue run, and a second press
+    // queued meanwhile (a double-click, a held Enter, a reader's two presses) must not
+    // start the same work inside the first.
+    void RunClick(const std::function<void()>& handler) const;
+
     // Ties the control's own window to it for FromWindow, until the window goes.
     void AttachWindow(HWND window);
     void DetachWindow(HWND window);
 
 private:
     std::optional<bool> expanded_;
+    mutable bool clicking_ = false; // a guard, not the control's state
 };
 
 // Sends a message of the framework's own to the child windows of `parent` that belong

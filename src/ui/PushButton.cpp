@@ -11,16 +11,13 @@ PushButton::PushButton(ControlHost& parent) : ChildWindow(parent, L"BUTTON", BS_
 void PushButton::WindowMade() const
 {
     Parent().RegisterCommand(Handle(), [this](WORD code) {
-        if (code == BN_CLICKED && OnClick) OnClick();
+        if (code == BN_CLICKED) RunClick(OnClick);
     });
 }
 
 void PushButton::SetCaption(std::string_view caption) { ChangeWindowText(caption); }
 
-void PushButton::Activate()
-{
-    if (OnClick) OnClick();
-}
+void PushButton::Activate() { RunClick(OnClick); }
 
 std::string PushButton::SpokenName() const
 {

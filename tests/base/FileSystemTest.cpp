@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 #include "base/DesktopUser.h"
+#include "base/Elevation.h"
 #include "base/EntryPoint.h"
 #include "base/Exception.h"
 #include "base/FileChanges.h"
@@ -172,9 +173,17 @@ TEST(SystemFolder, LibrariesAndProgramsComeFromItByFullPath)
 TEST(PrivateFolder, IsNewEachTimeAndGoesWithWhatWasWritten)
 {
     PrivateFolder first = PrivateFolder::Create(), second = PrivateFolder::Create();
-    wchar_t temporary[MAX_PATH];
+    // Elevated (as every process under Wine is), where the person cannot rename it.
+    wchar_t temporary[MAX_PATH], windows[MAX_PATH];
     GetTempPathW(MAX_PATH, temporary);
-    EXPECT_EQ(first.Path().rfind(ToUtf8(temporary) + "Tavio-", 0), 0u) << first.Path();
+    GetSystemWindowsDirectoryW(windows, MAX_PATH);
+    const std::string parent = ProcessElevation() == Elevation::Full ? ToUtf8(windows) + "\\Temp\\" : ToUtf8(temporary);
+    EXPECT_EQ(PrivateFolder::Parent(), parent);
+    EXPECT_EQ(first.Path().rfind(parent + "Tavio-", 0), 0u) << first.Path();
+    // Held: nobody, this process included, renames it away while it is in use.
+    const std::wstring held = ToWide(first.Path().substr(0, first.Path().size() - 1));
+    EXPECT_FALSE(MoveFileW(held.c_str(), (held + L"-away").c_str()));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
     EXPECT_NE(first.Path(), second.Path());
     const std::string file = first.Write("7z.dll", Bytes("library"));
     EXPECT_EQ(file, first.Path() + "7z.dll");

@@ -2,7 +2,9 @@
 // process: one line per child of the shown page's accessible object,
 //   role <TAB> name <TAB> states <TAB> value
 // and the page's focused child last as "focus <TAB> name". Exit code 1 when no page
-// is shown or it gives no accessible object.
+// is shown or it gives no accessible object. With "press NAME" it then presses the
+// child of that name as a reader's command does (its default action), and exit code 1
+// says it found none or the press was refused.
 #include <windows.h>
 
 #include <cstdio>
@@ -85,8 +87,10 @@ BOOL CALLBACK FindPage(HWND window, LPARAM found)
 
 } // namespace
 
-int wmain()
+int wmain(int argc, wchar_t** argv)
 {
+    const std::string press = argc == 3 && std::wstring(argv[1]) == L"press" ? Utf8(argv[2]) : std::string();
+    bool pressed = press.empty();
     CoInitialize(nullptr);
     HWND page = nullptr;
     EnumWindows(FindPage, reinterpret_cast<LPARAM>(&page));
@@ -118,9 +122,13 @@ int wmain()
         Variant role, state;
         asker->get_accRole(id, &role.v);
         asker->get_accState(id, &state.v);
-        std::printf("%s\t%s\t%s\t%s\n", RoleName(role.v.vt == VT_I4 ? role.v.lVal : 0),
-                    Text(&IAccessible::get_accName, *asker, id).c_str(), States(state.v.vt == VT_I4 ? state.v.lVal : 0).c_str(),
-                    Text(&IAccessible::get_accValue, *asker, id).c_str());
+        const std::string name = Text(&IAccessible::get_accName, *asker, id);
+        std::printf("%s\t%s\t%s\t%s\n", RoleName(role.v.vt == VT_I4 ? role.v.lVal : 0), name.c_str(),
+                    States(state.v.vt == VT_I4 ? state.v.lVal : 0).c_str(), Text(&IAccessible::get_accValue, *asker, id).c_str());
+        if (!pressed && name == press) {
+            pressed = asker->accDoDefaultAction(id) == S_OK;
+            std::printf("%s\t%s\n", pressed ? "pressed" : "refused", name.c_str());
+        }
         VariantClear(&child);
     }
     Variant focus;
@@ -130,5 +138,5 @@ int wmain()
     object.p->Release();
     object.p = nullptr;
     CoUninitialize();
-    return 0;
+    return pressed ? 0 : 1;
 }

@@ -18,9 +18,11 @@ set +e; WINEDEBUG=-all,+debugstr timeout 300 bash -c "$(declare -f in_prefix); i
 check "the silent install ends by itself with exit code 0 (got $rc)" [ "$rc" = 0 ]
 said() { grep -F 'debugstr:OutputDebugStringA' "$work/debug.log" | grep -oE "Tavio: $1[^\"]*" | sed 's/\\\\/\\/g; s/\\n$//'; }
 library=$(said 'the archive library is loaded from ' | sed 's/^Tavio: the archive library is loaded from //')
-private_name=$(sed -n 's/^C:\\users\\[^\\]*\\Temp\\\(Tavio-[0-9a-f]*\)\\7z\.dll$/\1/p' <<<"$library")
-check "the archive library was loaded from a private folder under Temp ($library)" [ -n "$private_name" ]
-check "the private folder is gone afterwards" [ ! -e "$home/Temp/${private_name:-none}" ]
+# Elevated (as under Wine), from the Windows folder's Temp, where the person cannot
+# rename it away.
+private_name=$(sed -n 's/^C:\\windows\\[Tt]emp\\\(Tavio-[0-9a-f]*\)\\7z\.dll$/\1/p' <<<"$library")
+check "the archive library was loaded from a private folder under the Windows folder's Temp ($library)" [ -n "$private_name" ]
+check "the private folder is gone afterwards" [ ! -e "$p/drive_c/windows/temp/${private_name:-none}" ]
 # Wine reports every process elevated, and its desktop registers no shell window: the
 # player then starts with the installer's own rights, and says why.
 check "the elevated installer tried to start the player as the desktop user" \

@@ -2,8 +2,12 @@
 # Libraries planted beside the installer, in the folder it is started from (as in a
 # downloads folder), under the names of the system libraries it uses, with Windows'
 # search order for libraries that are not known ones (the program's folder first):
-# the install completes and neither library runs. Arguments: TavioSetup.exe
-# version.dll msimg32.dll
+# the install completes and neither library runs. Meanwhile a program of the same user
+# tries to swap the archive library's private folder for one holding msimg32.dll as
+# 7z.dll: the swap is refused. (On Windows the elevated installer's folder lies where
+# the person may not rename it at all; Wine, which checks no such right, shows that the
+# folder is held open against renaming as well.) Arguments: TavioSetup.exe version.dll
+# msimg32.dll SwapFolder.exe
 #
 # Wine's own user32.dll imports version.dll, and Wine's loader looks for the imports of
 # its builtin libraries in the program's folder too when told "native first"; on
@@ -35,8 +39,15 @@ check "a planted version.dll runs in a program that loads it by bare name" grep 
 rm -f "$planted_log" "$downloads/probe.exe" "$downloads/probe.dll"
 WINEPREFIX=$p wineserver -w
 
+swapping=$work/swapping swaps=$work/swaps.txt
+touch "$swapping"
+in_prefix "$p" "$4" 'C:\windows\temp' "Z:${3//\//\\}" "Z:${swapping//\//\\}" >"$swaps" 2>&1 & swapper=$!
+wait_for 60 grep -q ready "$swaps" || fail "the swapping program watches the temporary folder"
 set +e; (cd "$downloads" && timeout 300 bash -c "$(declare -f in_prefix); in_prefix '$p' ./TavioSetup.exe /s"); rc=$?; set -e
+rm -f "$swapping"; wait_exit "$swapper" 30
 check "the silent install from the downloads folder ends with 0 (got $rc)" [ "$rc" = 0 ]
+check "the library's private folder was met, and its swap refused: $(tr -d '\r' <"$swaps" | grep -v ready | paste -sd' ' -)" \
+  bash -c "tr -d '\r' <'$swaps' | grep -q '^refused Tavio-' && ! grep -q '^swapped' '$swaps'"
 check "the player is installed" [ -f "$(program_files "$p")/Tavio/Tavio.exe" ]
 ran=$( [ -f "$planted_log" ] && tr '\n' ' ' <"$planted_log")
 check "the installer loaded no planted library itself${ran:+ ($ran)}" bash -c "! grep -q dynamic '$planted_log' 2>/dev/null"

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# A person quits during the install with the progress page's close mark: Yes in the pause
-# after the shutdown pass and in the middle of the extraction leaves nothing of the
-# install, or an earlier install exactly as it was, and the run ends with 6; No lets the
-# install finish. Arguments: TavioSetup.exe, the same with a 64 MB payload, the stand-in
-# player
+# A person quits during the install with the progress page's close mark (clicked, Esc, or
+# pressed by a screen reader): Yes in the pause after the shutdown pass and in the middle
+# of the extraction leaves nothing of the install, or an earlier install exactly as it
+# was, and the run ends with 6; No lets the install finish. Arguments: TavioSetup.exe,
+# the same with a 64 MB payload, the stand-in player, AccessibleTree.exe
 source "$(dirname "$0")/lib.sh"
 cp "$1" "$work/TavioSetup.exe"
 cp "$2" "$work/TavioSetupLarge.exe"
 cp "$3" "$work/tavio.exe"
+tree=$4
 user=$(id -un)
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\塔维欧'
@@ -39,8 +40,15 @@ answer() {
   return 1
 }
 
-# quit: the close mark, then Yes
-quit() { click_at "$progress" 578 10 && answer Yes; }
+# quit [click|key|reader]: the close mark clicked, Esc, or the mark pressed by a screen
+# reader (AccessibleTree.exe in another process); then Yes
+quit() {
+  case ${1:-click} in
+    click) click_at "$progress" 578 10 ;;
+    key) xdotool windowfocus --sync "$progress" && xdotool key --window "$progress" Escape ;;
+    reader) in_prefix "$p" "$tree" press 关闭 >/dev/null ;;
+  esac && answer Yes
+}
 
 # state PREFIX: everything an install leaves, as text: the files of the install folder,
 # the shortcuts with their bytes' hashes (and folders), our temporary folders, the Run value, the
@@ -51,7 +59,7 @@ state() {
     "users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs" \
     "users/$user/AppData/Roaming/Microsoft/Internet Explorer/Quick Launch" \
     -exec sha256sum {} + 2>&1 | sort -k2) || true
-  ls "$home/Temp" 2>/dev/null | grep '^Tavio-' || true
+  ls "$home/Temp" "$1/drive_c/windows/temp" 2>/dev/null | grep '^Tavio-' || true
   in_prefix "$1" reg query "$run_key" /v tavio 2>/dev/null | tr -d '\r' | grep REG_SZ || true
   in_prefix "$1" reg query "$uninstall_key" 2>/dev/null | tr -d '\r' | grep REG_ || true
 }
@@ -60,7 +68,7 @@ nothing_installed() {
   local home="$1/drive_c/users/$user"
   [ ! -e "$(program_files "$1")/Tavio" ] && [ ! -e "$home/Desktop/塔维欧.lnk" ] &&
     [ ! -e "$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/塔维欧" ] &&
-    [ -z "$(ls "$home/Temp" | grep '^Tavio-' || true)" ] &&
+    [ -z "$(ls "$home/Temp" "$1/drive_c/windows/temp" | grep '^Tavio-' || true)" ] &&
     ! in_prefix "$1" reg query "$run_key" /v tavio >/dev/null 2>&1 &&
     ! in_prefix "$1" reg query "$uninstall_key" >/dev/null 2>&1
 }
@@ -83,11 +91,11 @@ else
   fail "the progress page is shown"
 fi
 
-# 2. Yes in the middle of the extraction.
+# 2. Yes in the middle of the extraction, asked with Esc.
 p=$(fresh_prefix unpacking)
 if start "$p" TavioSetupLarge.exe; then
   check "the extraction is under way" wait_for 60 unpacking "$p"
-  check "Yes to the close question while unpacking" quit
+  check "Esc while unpacking asks the close question; Yes" quit key
   wait_exit "$pid" 120
   check "the run ends with 6, cancelled (got $rc)" [ "$rc" = 6 ]
   check "nothing of the install is left: files, shortcuts, Run value, uninstall entry" nothing_installed "$p"
@@ -96,7 +104,7 @@ else
 fi
 
 # 3. The same over an earlier install that the person changed since: it stays byte for
-# byte as it was, with its shortcuts and entries.
+# byte as it was, with its shortcuts and entries. A screen reader presses the close mark.
 p=$(fresh_prefix upgrade)
 set +e; timeout 300 bash -c "$(declare -f in_prefix); in_prefix '$p' '$work/TavioSetup.exe' /s"; rc=$?; set -e
 check "the earlier install completes (got $rc)" [ "$rc" = 0 ]
@@ -110,7 +118,7 @@ complete() { grep -q 'Desktop/塔维欧.lnk' <<<"$before" && grep -q Minimize <<
 check "the earlier install has its shortcuts, Run value and uninstall entry" complete
 if start "$p" TavioSetupLarge.exe; then
   check "the extraction over the earlier install is under way" wait_for 60 unpacking "$p"
-  check "Yes to the close question while unpacking over the earlier install" quit
+  check "a reader's press of the close mark while unpacking asks the close question; Yes" quit reader
   wait_exit "$pid" 120
   check "the run ends with 6, cancelled (got $rc)" [ "$rc" = 6 ]
   after=$(state "$p")

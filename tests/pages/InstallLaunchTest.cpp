@@ -33,6 +33,12 @@ std::string LibraryText()
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
+BOOL CALLBACK CountProgressPages(HWND window, LPARAM count)
+{
+    if (dynamic_cast<TForm2*>(Page::FromHandle(window))) ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
 struct LaunchTest : ::testing::Test {
     ApplicationSession session;
     TempFolder temp;
@@ -81,9 +87,7 @@ TEST_F(LaunchTest, ClickStagesPayloadAndArmsTheProgressPage)
     ASSERT_NE(form2, nullptr);
     // The library is loaded from a folder of the run's own, not from the install folder.
     const std::string privateFolder = form2->Install.Library.Path();
-    wchar_t temporary[MAX_PATH];
-    GetTempPathW(MAX_PATH, temporary);
-    EXPECT_EQ(privateFolder.rfind(ToUtf8(temporary) + "Tavio-", 0), 0u) << privateFolder;
+    EXPECT_EQ(privateFolder.rfind(PrivateFolder::Parent() + "Tavio-", 0), 0u) << privateFolder;
     EXPECT_EQ(ReadFileText(privateFolder + "7z.dll"), LibraryText());
     EXPECT_TRUE(form2->Visible());
     EXPECT_FALSE(form1.Visible());
@@ -94,6 +98,20 @@ TEST_F(LaunchTest, ClickStagesPayloadAndArmsTheProgressPage)
     EXPECT_TRUE(form2->TimerStartDownload->Enabled());
     EXPECT_EQ(form2->TimerStartDownload->Interval(), 100u);
     EXPECT_TRUE(session.Messages.empty());
+}
+
+// A reader's two presses, or a held Enter, queued before the first is handled: the
+// second reaches a page that has launched its install already, and launches nothing.
+TEST_F(LaunchTest, TwoQueuedPressesLaunchOneInstall)
+{
+    form1.Edit1->SetText(temp.Path() + "Tavio");
+    form1.Show();
+    form1.PressLater(*form1.Image2);
+    form1.PressLater(*form1.Image2);
+    Application::Instance().ProcessMessages();
+    int progressPages = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountProgressPages, reinterpret_cast<LPARAM>(&progressPages));
+    EXPECT_EQ(progressPages, 1);
 }
 
 TEST_F(LaunchTest, TrailingBackslashIsKeptSingleAndExistingFilesAreReplaced)
