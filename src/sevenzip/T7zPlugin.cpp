@@ -15,7 +15,9 @@ void CheckResult(HRESULT result)
 T7zPlugin::T7zPlugin(std::string_view libraryPath)
     : library_(LoadLibraryW(ToWide(libraryPath).c_str()))
 {
-    if (!library_) throw Exception("Error loading library " + std::string(libraryPath));
+    // The system's reason is kept for whoever reports it: a missing file and a library
+    // that cannot run here are different faults.
+    if (!library_) throw SystemException("Error loading library " + std::string(libraryPath), GetLastError());
     createObject_ = BindEntry<sevenzip::CreateObjectFunction>(library_.Get(), "CreateObject");
     if (!createObject_) throw Exception(std::string(libraryPath) + " is not a 7z library");
 }

@@ -36,6 +36,12 @@ case $1 in
     echo "E: Unable to correct problems, you have held broken packages."; exit 100 ;;
 esac
 EOS
+# Run by someone other than root, setup calls apt-get through sudo, which would reset
+# PATH and reach the real one: the stand-in keeps the stand-ins.
+cat >"$work/bin/sudo" <<'EOS'
+#!/bin/sh
+exec "$@"
+EOS
 cat >"$work/bin/cmake" <<'EOS'
 #!/bin/sh
 echo "cmake $*" >>"$FAKE_DIR/calls"

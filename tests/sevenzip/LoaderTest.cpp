@@ -5,11 +5,12 @@
 #include "base/SystemError.h"
 
 namespace {
-std::string FailureOf(const std::string& path)
+std::string FailureOf(const std::string& path, unsigned long* code = nullptr)
 {
     try {
         CreateArchiveReader(sevenzip::FormatId7z, path);
     } catch (const Exception& e) {
+        if (const auto* system = dynamic_cast<const SystemException*>(&e); system && code) *code = system->Code();
         return e.Message();
     }
     return "no exception";
@@ -19,7 +20,9 @@ std::string FailureOf(const std::string& path)
 TEST(Loader, MissingOrForeignFileCannotBeLoaded)
 {
     const std::string missing = TestLibrary("no-such-library.dll");
-    EXPECT_EQ(FailureOf(missing), "Error loading library " + missing);
+    unsigned long code = 0;
+    EXPECT_EQ(FailureOf(missing, &code), "Error loading library " + missing);
+    EXPECT_EQ(code, static_cast<unsigned long>(ERROR_MOD_NOT_FOUND)); // the system's reason, kept
     const std::string text = Archive("not-an-archive.7z");
     EXPECT_EQ(FailureOf(text), "Error loading library " + text);
 }
