@@ -24,9 +24,9 @@ out=$("$root/scripts/run" 2>&1); rc=$?
 check "scripts/run ends with the installer's 0 (got $rc)" [ "$rc" = 0 ]
 check "its first line says it runs the x86-64 installer" \
   grep -qx 'run: the x86-64 installer (build/win64), since TAVIO_HOST_32BIT=no' <<<"$(head -n 1 <<<"$out")"
-for line in 'Program Files\\Tavio\\Tavio.exe' 'Desktop\\塔维欧.lnk -> C:\\Program Files\\Tavio\\Tavio.exe' \
-  'Run: tavio' 'Uninstall\\塔维欧: "DisplayName"="塔维欧"' 'plug-in: Path' 'channel tag file:' \
-  'Program Files\\Tavio\\Tavio.exe" Minimize'; do
+for line in 'Program Files\Tavio\Tavio.exe' 'Desktop/塔维欧.lnk -> C:\Program Files\Tavio\Tavio.exe' \
+  'Run: tavio' 'Uninstall\塔维欧: "DisplayName"="塔维欧"' 'plug-in: Path' 'channel tag file:' \
+  'Program Files\Tavio\Tavio.exe" Minimize'; do
   check "its report holds: $line" grep -qF "$line" <<<"$out"
 done
 [ "$failures" = 0 ] || sed 's/^/  | /' <<<"$out"
