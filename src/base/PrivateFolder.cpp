@@ -49,21 +49,24 @@ std::wstring SystemTemporaryFolder()
     return DirectoryExists(ToUtf8(folder)) ? folder : std::wstring();
 }
 
+std::wstring ParentFolder(bool elevated)
+{
+    if (elevated)
+        if (std::wstring system = SystemTemporaryFolder(); !system.empty()) return system;
+    return TemporaryFolder();
+}
+
 } // namespace
 
-std::string PrivateFolder::Parent()
-{
-    if (ProcessElevation() == Elevation::Full)
-        if (std::wstring system = SystemTemporaryFolder(); !system.empty()) return ToUtf8(system);
-    return ToUtf8(TemporaryFolder());
-}
+std::string PrivateFolder::Parent() { return ToUtf8(ParentFolder(ProcessElevation() == Elevation::Full)); }
 
 PrivateFolder PrivateFolder::Create()
 {
+    const bool elevated = ProcessElevation() == Elevation::Full;
     std::unique_ptr<void, LocalFreeDeleter> descriptor;
-    if (ProcessElevation() == Elevation::Full) descriptor = AdministratorsOnly();
+    if (elevated) descriptor = AdministratorsOnly();
     SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor.get(), FALSE};
-    const std::wstring base = ToWide(Parent()) + L"Tavio-";
+    const std::wstring base = ParentFolder(elevated) + L"Tavio-";
     // A name nobody could have made ready for us: a folder that already stands is
     // never taken, whoever made it.
     LARGE_INTEGER counter{};
