@@ -49,7 +49,9 @@ EOS
 chmod +x "$work/bin"/*
 
 # 32-bit Wine is installed where this machine runs 32-bit programs, unless told it does not.
-if "$root/scripts/host-32bit" >/dev/null; then host_32bit=yes; else host_32bit=no; fi
+# Each case sets TAVIO_HOST_32BIT itself (empty: ask the machine), so the machine is
+# asked here the same way, whatever the caller's environment forces.
+if TAVIO_HOST_32BIT= "$root/scripts/host-32bit" >/dev/null; then host_32bit=yes; else host_32bit=no; fi
 
 # name | update | install | command | TAVIO_HOST_32BIT | expected exit (0 or non-zero) | last line |
 #   apt-get calls, in order
