@@ -3,6 +3,7 @@
 #include "base/Win32.h"
 
 #include <sddl.h>
+#include <winternl.h>
 
 #include <memory>
 #include <utility>
@@ -56,6 +57,29 @@ std::wstring ParentFolder(bool elevated)
     return TemporaryFolder();
 }
 
+// Makes the folder and opens it in one step: made first and opened after, the new
+// folder could be renamed away in between and one of another program's put in its
+// place, which we would then hold. The handle shares no right to delete, so the
+// folder keeps its name until the handle goes. Sets the last error on failure.
+FileHandle MakeHeldFolder(const std::wstring& path, void* descriptor)
+{
+    std::wstring native = path.starts_with(L"\\\\") ? L"\\??\\UNC\\" + path.substr(2) : L"\\??\\" + path;
+    UNICODE_STRING name{static_cast<USHORT>(native.size() * sizeof(wchar_t)),
+                        static_cast<USHORT>(native.size() * sizeof(wchar_t)), native.data()};
+    OBJECT_ATTRIBUTES object;
+    InitializeObjectAttributes(&object, &name, OBJ_CASE_INSENSITIVE, nullptr, descriptor);
+    IO_STATUS_BLOCK io{};
+    HANDLE folder = nullptr;
+    const NTSTATUS status = NtCreateFile(&folder, FILE_LIST_DIRECTORY | SYNCHRONIZE, &object, &io, nullptr,
+                                         FILE_ATTRIBUTE_NORMAL, FILE_SHARE_READ | FILE_SHARE_WRITE, FILE_CREATE,
+                                         FILE_DIRECTORY_FILE | FILE_SYNCHRONOUS_IO_NONALERT, nullptr, 0);
+    if (status < 0) {
+        SetLastError(RtlNtStatusToDosError(status));
+        return {};
+    }
+    return FileHandle(folder);
+}
+
 } // namespace
 
 std::string PrivateFolder::Parent() { return ToUtf8(ParentFolder(ProcessElevation() == Elevation::Full)); }
@@ -65,7 +89,6 @@ PrivateFolder PrivateFolder::Create()
     const bool elevated = ProcessElevation() == Elevation::Full;
     std::unique_ptr<void, LocalFreeDeleter> descriptor;
     if (elevated) descriptor = AdministratorsOnly();
-    SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor.get(), FALSE};
     const std::wstring base = ParentFolder(elevated) + L"Tavio-";
     // A name nobody could have made ready for us: a folder that already stands is
     // never taken, whoever made it.
@@ -75,11 +98,9 @@ PrivateFolder PrivateFolder::Create()
     for (int attempt = 0; attempt < 100; ++attempt, seed = seed * 1664525u + 1013904223u) {
         std::wstring path = base;
         for (int shift = 28; shift >= 0; shift -= 4) path += L"0123456789abcdef"[(seed >> shift) & 15];
-        if (CreateDirectoryW(path.c_str(), descriptor ? &attributes : nullptr)) {
+        if (FileHandle held = MakeHeldFolder(path, descriptor.get())) {
             PrivateFolder folder;
-            folder.held_ = FileHandle(CreateFileW(path.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-            if (!folder.held_) RaiseLastError();
+            folder.held_ = std::move(held);
             folder.path_ = ToUtf8(path) + '\\';
             return folder;
         }

@@ -17,9 +17,17 @@ int wmain(int argc, wchar_t** argv)
     wchar_t pattern[MAX_PATH], met[64][MAX_PATH];
     int seen = 0;
     swprintf(pattern, MAX_PATH, L"%ls\\Tavio-*", argv[1]);
+    /* Woken the moment a folder is made there, as a program bent on the swap would be:
+       a poll every few milliseconds can miss a window of a few microseconds. */
+    HANDLE changed = FindFirstChangeNotificationW(argv[1], FALSE, FILE_NOTIFY_CHANGE_DIR_NAME);
+    if (changed == INVALID_HANDLE_VALUE) {
+        fprintf(stderr, "SwapFolder: cannot watch %ls: error %lu\n", argv[1], GetLastError());
+        return 1;
+    }
     puts("ready");
     fflush(stdout);
-    for (; GetFileAttributesW(argv[3]) != INVALID_FILE_ATTRIBUTES; Sleep(2)) {
+    for (; GetFileAttributesW(argv[3]) != INVALID_FILE_ATTRIBUTES;
+         WaitForSingleObject(changed, 20), FindNextChangeNotification(changed)) {
         WIN32_FIND_DATAW found;
         HANDLE search = FindFirstFileW(pattern, &found);
         if (search == INVALID_HANDLE_VALUE) continue;
@@ -44,5 +52,6 @@ int wmain(int argc, wchar_t** argv)
         } while (FindNextFileW(search, &found));
         FindClose(search);
     }
+    FindCloseChangeNotification(changed);
     return 0;
 }
