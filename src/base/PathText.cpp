@@ -1,5 +1,14 @@
 #include "base/PathText.h"
 
+#include <algorithm>
+
+namespace {
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+
+} // namespace
+
 std::string_view ExtractFileName(std::string_view path)
 {
     const size_t cut = path.find_last_of("\\:");
@@ -40,4 +49,58 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
         at = hit + from.size();
     }
     return result.append(text.substr(at));
+}
+
+size_t PathRootLength(std::string_view path)
+{
+    if (path.size() >= 3 && Lower(path[0]) >= 'a' && Lower(path[0]) <= 'z' && path[1] == ':' && IsSeparator(path[2]))
+        return 3;
+    if (path.size() < 3 || !IsSeparator(path[0]) || !IsSeparator(path[1])) return 0;
+    const size_t serverEnd = std::min(path.find_first_of("\\/", 2), path.size());
+    const std::string_view server = path.substr(2, serverEnd - 2);
+    if (server.empty() || server == "." || server == ".." || server.find('?') != std::string_view::npos ||
+        serverEnd + 1 >= path.size())
+        return 0;
+    const size_t shareEnd = std::min(path.find_first_of("\\/", serverEnd + 1), path.size());
+    const std::string_view share = path.substr(serverEnd + 1, shareEnd - serverEnd - 1);
+    if (share.empty() || share == "." || share == "..") return 0;
+    return std::min(shareEnd + 1, path.size());
+}
+
+std::optional<std::string> CanonicalPath(std::string_view path)
+{
+    const size_t rootLength = PathRootLength(path);
+    if (rootLength == 0) return std::nullopt;
+    std::string result(path.substr(0, rootLength));
+    std::replace(result.begin(), result.end(), '/', '\\');
+    if (result.back() != '\\') result += '\\';
+    const size_t root = result.size();
+    for (size_t start = rootLength; start < path.size();) {
+        const size_t end = std::min(path.find_first_of("\\/", start), path.size());
+        const std::string_view part = path.substr(start, end - start);
+        start = end + 1;
+        if (part.empty() || part == ".") continue;
+        if (part == "..") {
+            if (result.size() == root) return std::nullopt;
+            result.erase(result.find_last_of('\\', result.size() - 2) + 1);
+            continue;
+        }
+        if (part.back() == '.' || part.back() == ' ') return std::nullopt;
+        result.append(part) += '\\';
+    }
+    if (result.size() > root) result.pop_back();
+    return result;
+}
+
+bool SamePath(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+bool IsPathInside(std::string_view path, std::string_view folder)
+{
+    const auto inner = CanonicalPath(path), outer = CanonicalPath(folder);
+    if (!inner || !outer) return false;
+    const std::string prefix = IncludeTrailingBackslash(*outer);
+    return inner->size() > prefix.size() && SamePath(std::string_view(*inner).substr(0, prefix.size()), prefix);
 }

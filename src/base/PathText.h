@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,3 +20,22 @@ std::string TextBetween(std::string_view text, std::string_view opening, std::st
 
 // Every occurrence of `from` replaced by `to`.
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
+
+// An absolute path starts with a root: a drive's ("C:\") or a share's
+// ("\\server\share\"); "/" counts as "\". Device paths ("\\.\", "\\?\") have no root
+// here: nothing of ours is ever there. 0 for a path without a root.
+size_t PathRootLength(std::string_view path);
+
+// The absolute path as Windows resolves it: "/" read as "\", empty and "." parts
+// dropped, ".." parts applied; "\" at the end only for a bare root. Nothing for a path
+// without a root, one whose ".." leads above it, and one with a part that ends in a
+// dot or a blank, which Windows would read as another name than the text says.
+std::optional<std::string> CanonicalPath(std::string_view path);
+
+// Paths compared as Windows compares names, for letters A-Z at least: other letters
+// must match as they are, which can only keep two names apart, never join them.
+bool SamePath(std::string_view a, std::string_view b);
+
+// Whether `path` lies below `folder` (the folder itself does not), both resolved as
+// CanonicalPath resolves them; false when either has no root.
+bool IsPathInside(std::string_view path, std::string_view folder);

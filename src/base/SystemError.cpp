@@ -38,3 +38,9 @@ std::string FailureText(std::string_view subject, const std::exception& error)
 void RaiseSystemError(unsigned long code) { throw SystemException(SystemErrorText(code), code); }
 
 void RaiseLastError() { RaiseSystemError(GetLastError()); }
+
+void RaiseLastError(std::string_view subject)
+{
+    const DWORD code = GetLastError();
+    throw SystemException(std::string(subject) + ": " + SystemErrorText(code), code);
+}

@@ -11,6 +11,8 @@ std::string SystemErrorText(unsigned long code);
 // last error.
 [[noreturn]] void RaiseSystemError(unsigned long code);
 [[noreturn]] void RaiseLastError();
+// The same, its message "<subject>: <the system's text>".
+[[noreturn]] void RaiseLastError(std::string_view subject);
 
 // Why it failed: the system's text when the error came from the system (a full disk,
 // a locked file), else the error's own message.

@@ -19,18 +19,11 @@ bool IsSilentModeFor(std::string_view commandLine, std::string_view exePath);
 
 // The switches deployment tools pass. "/D=<folder>" must be the last argument and
 // takes the rest of the line, blanks and all, unquoted; "/LOG=<file>" is an argument
-// before it. Both are additions: the first argument still decides silent mode alone.
+// before it. Only an argument after the program path is a switch: a " /D=" inside a
+// quoted path or value is part of it. Both are additions: the first argument still
+// decides silent mode alone.
 struct DeploymentSwitches {
     std::optional<std::string> Folder; // as given, trailing blanks dropped
     std::optional<std::string> LogFile;
 };
 DeploymentSwitches ReadDeploymentSwitches(std::string_view commandLine);
-
-// The folder of "/D=" as the install uses it (a trailing "\" added), or the message
-// that says why it cannot be used: it must be absolute (a drive or a share) and free
-// of the characters Windows forbids in names.
-struct FolderChoice {
-    std::string Folder;
-    std::string Error; // empty when the folder can be used
-};
-FolderChoice CheckInstallFolder(std::string_view folder);

@@ -27,6 +27,19 @@ std::string PerUserProgramsFolder()
     return IncludeTrailingBackslash(folder);
 }
 
+SystemFolders KnownSystemFolders()
+{
+    SystemFolders folders{FindSpecialFolder(CSIDL_WINDOWS).value_or(""), {}};
+    for (const int csidl : {CSIDL_PROGRAM_FILES, CSIDL_PROGRAM_FILESX86, CSIDL_PROGRAM_FILES_COMMON,
+                            CSIDL_PROGRAM_FILES_COMMONX86, CSIDL_COMMON_APPDATA, CSIDL_COMMON_DESKTOPDIRECTORY,
+                            CSIDL_COMMON_PROGRAMS, CSIDL_COMMON_DOCUMENTS, CSIDL_PROFILE, CSIDL_APPDATA,
+                            CSIDL_LOCAL_APPDATA, CSIDL_DESKTOPDIRECTORY, CSIDL_PERSONAL, CSIDL_PROGRAMS,
+                            CSIDL_STARTMENU})
+        if (auto folder = FindSpecialFolder(csidl)) folders.Others.push_back(std::move(*folder));
+    if (const auto local = FindSpecialFolder(CSIDL_LOCAL_APPDATA)) folders.Others.push_back(*local + "\\Programs");
+    return folders;
+}
+
 } // namespace
 
 std::string DefaultInstallFolder()
@@ -36,3 +49,5 @@ std::string DefaultInstallFolder()
     const std::string perUser = PerUserProgramsFolder();
     return (perUser != "\\" ? perUser : programFiles) + product::DefaultFolderName;
 }
+
+FolderChoice CheckInstallFolder(std::string_view folder) { return CheckInstallFolder(folder, KnownSystemFolders()); }

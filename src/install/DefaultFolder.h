@@ -1,5 +1,8 @@
 #pragma once
 #include <string>
+#include <string_view>
+
+#include "install/InstallFolder.h"
 
 // The folder an install goes to unless the person chooses another, ending in "\": the
 // program-files folder + "Tavio\" where this process can make folders there, else the
@@ -7,3 +10,6 @@
 // Everything the installer registers is the person's own, so a person who cannot
 // write into Program Files installs for themselves.
 std::string DefaultInstallFolder();
+
+// The install folder rule with this machine's system folders.
+FolderChoice CheckInstallFolder(std::string_view folder);

@@ -3,7 +3,6 @@
 #include "base/Exception.h"
 #include "base/FileBytes.h"
 #include "base/FileSystem.h"
-#include "base/SpecialFolder.h"
 #include "base/SystemError.h"
 #include "base/WinStrings.h"
 #include "install/ExitCodes.h"
@@ -18,19 +17,17 @@
 #include "sevenzip/I7zReader.h"
 #include "ui/Application.h"
 
-#include <shlobj.h>
-
 namespace {
 constexpr wchar_t PayloadPassword[] = L"qwrtnxb$$";
 
 // Unwinds the sequence from a safe point to Start, which undoes the run.
 struct InstallCancelled {};
 
-std::optional<InstallManifest> ReadManifest(const std::string& path)
+std::optional<InstallManifest> ReadManifest(const InstallPlaces& places)
 {
     try {
-        const auto bytes = ReadFileBytes(path);
-        return InstallManifest::Parse({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+        const auto bytes = ReadFileBytes(places.Folder + InstallManifestFileName);
+        return InstallManifest::Read({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, places);
     } catch (const Exception&) {
         return std::nullopt; // none: a first install, or one made before manifests
     }
@@ -153,27 +150,34 @@ void InstallSequence::Run()
     DeleteFileW(ToWide(archive).c_str());
     Staged.Keep();
     // An upgrade keeps the earlier install's list: what it made and this run did not
-    // (a file a newer version dropped) is still the product's to remove.
-    if (const auto earlier = ReadManifest(folder + InstallManifestFileName)) manifest_.Merge(*earlier);
+    // (a file a newer version dropped) is still the product's to remove. What no
+    // install of ours makes is not carried over.
+    const InstallPlaces places = ShellPlaces(folder);
+    if (const auto earlier = ReadManifest(places)) {
+        manifest_.Merge(*earlier);
+        for (const std::string& line : earlier->Refused) LogStep("not from an install, left out of the list: " + line);
+    }
     SaveManifest(folder);
-    for (const std::string& link : CreateShortcuts(Settings)) {
-        manifest_.Add(InstallManifest::Kind::Shortcut, link);
-        LogStep("shortcut: " + link);
-    }
-    if (const auto programs = FindSpecialFolder(CSIDL_PROGRAMS)) {
-        manifest_.Add(InstallManifest::Kind::ShortcutFolder, *programs + "\\塔维欧");
-        if (const auto link = CreateShortcutAt(folder + "UnInstall.exe", CSIDL_PROGRAMS, "塔维欧\\卸载塔维欧")) {
-            manifest_.Add(InstallManifest::Kind::Shortcut, *link);
-            LogStep("shortcut: " + *link);
+    try {
+        CreateShortcuts(Settings, places, [this](InstallManifest::Kind kind, const std::string& path) {
+            manifest_.Add(kind, path);
+            if (kind == InstallManifest::Kind::Shortcut) LogStep("shortcut: " + path);
+        });
+        if (IsOn(Settings.StartAtLogon) && SetRunAtLogon(folder + "tavio.exe", " Minimize ", true))
+            manifest_.Add(InstallManifest::Kind::RegistryValue, RunValueItem());
+        if (WriteUninstallEntry(folder + product::UninstallerFileName, folder + "tavio.exe",
+                                {folder, installedBytes_, TodayAsInstallDate()}))
+            manifest_.Add(InstallManifest::Kind::RegistryKey, UninstallEntryItem());
+        if (!places.AppData.empty()) manifest_.Add(InstallManifest::Kind::DataFile, places.DataFile()); // the finish page writes it
+    } catch (const std::exception&) {
+        // What was made before the failure is the product's all the same: listed, an
+        // uninstall removes it.
+        try {
+            SaveManifest(folder);
+        } catch (const std::exception&) {
         }
+        throw;
     }
-    if (IsOn(Settings.StartAtLogon) && SetRunAtLogon(folder + "tavio.exe", " Minimize ", true))
-        manifest_.Add(InstallManifest::Kind::RegistryValue, std::string("HKCU\\") + RunKey + "\\tavio");
-    if (WriteUninstallEntry(folder + "UnInstall.exe", folder + "tavio.exe",
-                            {folder, installedBytes_, TodayAsInstallDate()}))
-        manifest_.Add(InstallManifest::Kind::RegistryKey, std::string("HKCU\\") + UninstallKey);
-    if (const auto appData = FindSpecialFolder(CSIDL_APPDATA)) // the finish page writes it
-        manifest_.Add(InstallManifest::Kind::DataFile, *appData + "\\Tavio\\mirelff.dat");
     SaveManifest(folder);
 
     observer_.Installed(folder);

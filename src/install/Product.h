@@ -10,4 +10,14 @@ inline constexpr const char* DefaultFolderName = "Tavio\\";
 inline constexpr const char* BrowseTitle = "指定目录";
 inline constexpr const char* ArchiveFileName = "Tavio.7z";
 inline constexpr const char* LibraryFileName = "7z.dll";
+// The programs the installer expects of a payload, and the plug-in it registers.
+inline constexpr const char* PlayerFileName = "Tavio.exe";
+inline constexpr const char* UninstallerFileName = "UnInstall.exe";
+inline constexpr const char* PluginFileName = "npmirel.dll";
+// The player's shortcuts' description.
+inline constexpr const char* ShortcutName = "塔维欧";
+// Under HKEY_CURRENT_USER: the Run value's key and name, and the uninstall entry.
+inline constexpr char RunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr char RunValueName[] = "tavio";
+inline constexpr char UninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\塔维欧";
 } // namespace product

@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "install/Product.h"
+
 // The Run value that starts the executable at logon: name = its file name up to the
 // first ".", data = quote, path, quote, blank, arguments. With write false the value
 // is deleted instead. False when a registry step failed.
@@ -28,5 +30,5 @@ std::string TodayAsInstallDate();
 // file has none.
 std::string FileVersionString(const std::string& path);
 
-inline constexpr char RunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-inline constexpr char UninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\塔维欧";
+using product::RunKey;
+using product::UninstallKey;

@@ -1,18 +1,22 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
-#include <vector>
-#include <string_view>
 
+#include "install/InstallManifest.h"
 #include "install/InstallSettings.h"
 
-// The player's shortcuts: desktop and quick launch when asked for, and always the
-// programs-menu folder "塔维欧" with the player. Raises Exception when the shell link
-// object cannot be made or the programs-menu folder cannot be created. Returns the
-// shortcut files it saved.
-std::vector<std::string> CreateShortcuts(const InstallSettings& settings);
+// The shell folders the shortcuts and the channel tag go to, for an install in `folder`.
+InstallPlaces ShellPlaces(std::string folder);
 
-// One shortcut to target at <special folder>\<relativeName>.lnk (folders are not
-// created); a special folder that cannot be resolved skips just this shortcut. Returns
-// the shortcut file when it was saved.
-std::optional<std::string> CreateShortcutAt(const std::string& target, int csidl, std::string_view relativeName);
+// The player's shortcuts: desktop and quick launch when asked for, and always the
+// programs-menu folder "塔维欧" with the player and the uninstaller. A shortcut that
+// cannot be saved is left out; a shell folder the shell cannot name skips its
+// shortcuts. `made` hears of each shortcut and of the folder as soon as it is there, so
+// that a later failure leaves none unlisted. Raises SystemException when the shell link
+// object cannot be made or the programs-menu folder cannot be created.
+using ShortcutMade = std::function<void(InstallManifest::Kind, const std::string&)>;
+void CreateShortcuts(const InstallSettings& settings, const InstallPlaces& places, const ShortcutMade& made);
+
+// The file a shortcut starts, as saved in it; nothing when it cannot be read.
+std::optional<std::string> ShortcutTarget(const std::string& shortcut);

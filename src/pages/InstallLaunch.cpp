@@ -2,8 +2,8 @@
 #include <utility>
 
 #include "base/FileChanges.h"
-#include "base/PathText.h"
 #include "base/SystemError.h"
+#include "install/DefaultFolder.h"
 #include "install/ExitCodes.h"
 #include "install/FailureReport.h"
 #include "install/InstallFlow.h"
@@ -41,7 +41,12 @@ void TForm1::Image2Click()
     // progress page's pump in the middle of the extraction: they start nothing.
     if (progressPage_) return;
     Application& application = Application::Instance();
-    const std::string folder = IncludeTrailingBackslash(Edit1->Text());
+    const FolderChoice choice = CheckInstallFolder(Edit1->Text());
+    if (!choice.Error.empty()) {
+        LaunchFailed(choice.Error);
+        return;
+    }
+    const std::string& folder = choice.Folder;
     FileChanges staged; // undone on the way out unless the progress page takes it over
     PrivateFolder library;
     if (!staged.CreateFolders(folder)) {

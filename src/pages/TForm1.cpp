@@ -6,10 +6,7 @@
 #include "base/PathText.h"
 #include "base/SpecialFolder.h"
 #include "install/DefaultFolder.h"
-#include "install/ExitCodes.h"
-#include "install/FailureReport.h"
 #include "install/Product.h"
-#include "install/RunLog.h"
 #include "install/RunMode.h"
 #include "pages/FolderBrowser.h"
 #include "skin/CompressedStoredSkin.h"
@@ -70,19 +67,11 @@ void TForm1::FormCreate()
     Edit1->SetBounds(Image2->Left() - 20, Edit1->Top(), Image2->Width() + 40, Edit1->Height());
     Edit1->SetText(DefaultInstallFolder());
     if (const auto given = CommandLineSwitches().Folder) {
+        // A refused folder stays in the box as given: the person reads why at once and
+        // may correct it; the launch refuses it for an unattended run.
         const FolderChoice choice = CheckInstallFolder(*given);
-        if (!choice.Error.empty()) {
-            // Before anything is written: an unattended run ends with the folder's code;
-            // a person reads why and may choose on the page.
-            LogStep("install folder refused: " + *given);
-            if (IsSilentMode()) {
-                ReportFailure(choice.Error, exitcode::FolderOrStaging, MB_OK);
-                return;
-            }
-            ShowMessage(choice.Error);
-        } else {
-            Edit1->SetText(choice.Folder);
-        }
+        Edit1->SetText(choice.Error.empty() ? choice.Folder : *given);
+        if (!choice.Error.empty() && !IsSilentMode()) ShowMessage(choice.Error);
     }
     Button1->SetTop(Edit1->Top());
     for (TbsSkinCheckRadioBox* box : {bsSkinCheckRadioBox1, bsSkinCheckRadioBox2, bsSkinCheckRadioBox3, bsSkinCheckRadioBox4})

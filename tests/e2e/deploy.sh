@@ -49,18 +49,27 @@ WINEPREFIX=$p wineserver -w
 check "the quiet uninstall ends by itself with 0 (got $rc)" [ "$rc" = 0 ]
 check "the quiet uninstall removed the product" [ ! -e "$folder" ] && [ -z "$(entry DisplayName)" ]
 
-# Bad input, all at once: each ends by itself with the folder's code and writes nothing.
-declare -A bad=([relative]='relative\path' [forbidden]='C:\a<b' [empty]='')
+# Bad input, all at once: each ends by itself with the folder's code, writes nothing
+# and its log says why.
+declare -A bad=([relative]='relative\path' [forbidden]='C:\a<b' [empty]='' [root]='C:\' [system]='C:\Windows'
+  [device]='\\.\pipe\x')
 declare -A prefix pid code
+nothing_in() {
+  local f
+  for f in "$(program_files "$1")/Tavio" "$1/drive_c/relative" "$1/drive_c/Tavio.7z" "$1/drive_c/windows/Tavio.7z"; do
+    [ ! -e "$f" ] || return 1
+  done
+}
 for c in "${!bad[@]}"; do
   prefix[$c]=$(fresh_prefix "bad-$c")
-  WINEDEBUG=-all,+debugstr in_prefix_timed 60 "${prefix[$c]}" "$setup" /s "/D=${bad[$c]}" 2>"$work/bad-$c.log" &
+  in_prefix_timed 60 "${prefix[$c]}" "$setup" /s "/LOG=Z:${work//\//\\}\\bad-$c.log" "/D=${bad[$c]}" 2>/dev/null &
   pid[$c]=$!
 done
 for c in "${!bad[@]}"; do set +e; wait "${pid[$c]}"; code[$c]=$?; set -e; done
 for c in "${!bad[@]}"; do
   check "/D=${bad[$c]}: ends by itself with exit code 2 (got ${code[$c]})" [ "${code[$c]}" = 2 ]
-  check "/D=${bad[$c]}: nothing installed" [ ! -e "$(program_files "${prefix[$c]}")/Tavio" ] && [ ! -e "${prefix[$c]}/drive_c/relative" ]
+  check "/D=${bad[$c]}: nothing installed" nothing_in "${prefix[$c]}"
+  check "/D=${bad[$c]}: the log says why" grep -qF "failed: 安装目录“${bad[$c]}”" "$work/bad-$c.log"
 done
 
 # A log that cannot be written: the run goes on without it and says so.

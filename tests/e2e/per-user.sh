@@ -85,13 +85,56 @@ WINEPREFIX=$p wineserver -w
 check "removal through the Programs list removed what the install made" installed_gone
 check "removal through the Programs list kept the person's files" own_files_kept
 
-# A damaged list (or none, from an install made before lists): the uninstaller removes
-# only the names it knows, and never the folder's tree.
-check "a third silent install ends with 0" silent_install
-printf '# Tavio install manifest 1\r\nfile ..\\..\\..\\Windows\r\n' >"$folder/install-manifest.txt"
-set +e; timeout 120 bash -c "$(declare -f in_prefix); in_prefix '$p' '$folder/UnInstall.exe' /s"; set -e
-WINEPREFIX=$p wineserver -w
-check "with a damaged list, the known names and entries went" installed_gone
-check "with a damaged list, the person's files stayed" own_files_kept
-check "with a damaged list, nothing outside the folder went" [ -d "$p/drive_c/windows/system32" ]
+# The Start menu redirected to a server (Wine reaches \\server\share through the
+# prefix's dosdevices/unc), a payload with more than the names every install has, and a
+# list with lines no install of ours writes, as anyone who can write the folder could
+# add them. The uninstall removes all the install made, on the share too, stops the
+# install's own player and nothing else started from the folder, and leaves alone what
+# the planted lines name, saying so with exit code 2.
+share="$work/share"
+mkdir -p "$share/Programs" "$p/dosdevices/unc/tavioserver"
+ln -s "$share" "$p/dosdevices/unc/tavioserver/share"
+for key in 'User Shell Folders' 'Shell Folders'; do
+  wreg add "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\$key" /v Programs /d '\\tavioserver\share\Programs' /f >/dev/null
+done
+programs="$share/Programs/塔维欧"
+check "a third silent install, its Start menu on a share, ends with 0" silent_install
+check "its programs-menu shortcuts are on the share" [ -f "$programs/塔维欧.lnk" ] && [ -f "$programs/卸载塔维欧.lnk" ]
+win_home="C:\\users\\$user"
+mkdir -p "$folder/skins" "$home/Documents"
+echo "skin" >"$folder/skins/blue.png"
+for f in "$home/Documents/thesis.docx" "$home/AppData/Roaming/notes.txt"; do echo "the person's" >"$f"; done
+cp "$desktop_link" "$home/Desktop/Other.lnk"
+cp "$desktop_link" "$home/Documents/塔维欧.lnk"
+wreg add 'HKCU\Software\TavioPlanted' /v kept /d yes /f >/dev/null
+wreg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v other /d "\"$win_folder\\Tavio.exe\"" /f >/dev/null
+planted=(
+  'folder skins' 'file skins\blue.png'
+  'file ..\..\..\..\Documents\thesis.docx' "data-file $win_home\\AppData\\Roaming\\Tavio\\..\\notes.txt"
+  "shortcut $win_home\\Desktop\\Other.lnk" "shortcut $win_home\\Documents\\塔维欧.lnk" 'folder ..'
+  'registry-key HKCU\Software\TavioPlanted' 'registry-value HKCU\SOFTWARE\Microsoft\Windows\CurrentVersion\Run\other')
+printf '%s\r\n' "${planted[@]}" >>"$folder/install-manifest.txt"
+planted_kept() {
+  [ -f "$home/Documents/thesis.docx" ] && [ -f "$home/AppData/Roaming/notes.txt" ] && [ -f "$home/Desktop/Other.lnk" ] &&
+    [ -f "$home/Documents/塔维欧.lnk" ] && wreg query 'HKCU\Software\TavioPlanted' /v kept >/dev/null 2>&1 &&
+    wreg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v other >/dev/null 2>&1
+}
+# The player the install put there, and a program of the person's in the same folder.
+cp "$folder/Tavio.exe" "$folder/播放列表/helper.exe"
+export TAVIO_STANDIN_LOG="Z:${work//\//\\}\\started.log"
+in_prefix "$p" "$folder/Tavio.exe" & player=$!
+in_prefix "$p" "$folder/播放列表/helper.exe" & helper=$!
+wait_for 60 eval '[ "$(lines_in "$work/started.log")" = 2 ]' || fail "the player and the helper started"
+set +e; WINEDEBUG=-all,+debugstr timeout 120 bash -c "$(declare -f in_prefix); in_prefix '$p' '$folder/UnInstall.exe' /s" \
+  2>"$work/uninstall.log"; rc=$?; set -e
+check "with a share and planted lines, the uninstall ends with 2 (got $rc)" [ "$rc" = 2 ]
+# The helper keeps Wine up: what the uninstaller's temporary copy does is waited for.
+check "it removed what the install made, the share's shortcuts and the extra files too" \
+  wait_for 60 eval 'installed_gone && [ ! -e "$folder/skins" ]'
+check "it stopped the installed player" wait_for 10 eval '! kill -0 "$player" 2>/dev/null'
+check "it left the person's program in the folder running" kill -0 "$helper"
+check "it kept the person's files" own_files_kept
+check "it removed nothing the planted lines name" planted_kept
+check "it named each planted line it left alone (7)" \
+  [ "$(grep -c 'Tavio uninstall: not from an install, left alone: ' "$work/uninstall.log")" = 7 ]
 finish

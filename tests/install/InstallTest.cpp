@@ -10,6 +10,7 @@
 #include "base/PrivateFolder.h"
 #include "install/ProcessShutdown.h"
 #include "install/Registry.h"
+#include "install/Shortcuts.h"
 #include "pages/TForm2.h"
 #include "pages/TForm3.h"
 
@@ -74,6 +75,30 @@ TEST(ProcessShutdown, TwoCopiesGoInOnePass)
     EXPECT_TRUE(KillRunningProcesses("tavio.exe"));
     EXPECT_TRUE(first.Ended());
     EXPECT_TRUE(second.Ended());
+}
+
+// A shortcut made is listed at once: a later failure (here the programs-menu folder,
+// with a file in its place) cannot leave it unlisted, and the failure keeps the
+// system's code and names the folder.
+TEST(Shortcuts, EachIsReportedAsMadeAndAFailureKeepsTheSystemCode)
+{
+    TempFolder temp;
+    const std::string desktop = temp.Path() + "Desktop", programs = temp.Path() + "Programs";
+    ASSERT_TRUE(CreateFolderTree(desktop));
+    ASSERT_TRUE(CreateFolderTree(programs));
+    WriteFileBytes(programs + "\\塔维欧", std::as_bytes(std::span(std::string_view("in the way"))));
+    std::vector<std::string> made;
+    try {
+        CreateShortcuts({"1", "1", "0", temp.Path()}, {temp.Path(), desktop, "", programs},
+                        [&](InstallManifest::Kind, const std::string& path) { made.push_back(path); });
+        ADD_FAILURE() << "the programs-menu folder was made";
+    } catch (const SystemException& error) {
+        EXPECT_EQ(error.Code(), static_cast<unsigned long>(ERROR_ALREADY_EXISTS));
+        EXPECT_EQ(std::string(error.what()).rfind(programs + "\\塔维欧: ", 0), 0u) << error.what();
+    }
+    ASSERT_EQ(made, std::vector<std::string>{desktop + "\\塔维欧.lnk"}); // no AppData: no quick launch
+    EXPECT_EQ(ShortcutTarget(made[0]), temp.Path() + "Tavio.exe");
+    EXPECT_EQ(ShortcutTarget(temp.Path() + "none.lnk"), std::nullopt);
 }
 
 TEST(Registry, RunValueAndUninstallEntry)

@@ -10,6 +10,7 @@
 #include "base/SpecialFolder.h"
 #include "base/SystemError.h"
 #include "base/ZlibStream.h"
+#include "install/DefaultFolder.h"
 #include "install/RunMode.h"
 #include "pages/PayloadStaging.h"
 #include "pages/TForm1.h"
@@ -165,6 +166,25 @@ TEST_F(LaunchTest, UncreatableFolderShowsTheSystemTextAndChangesNothing)
     EXPECT_FALSE(PathExists(folder));
     // An interactive run waits for another choice instead of ending.
     Application::Instance().ProcessMessages();
+    EXPECT_FALSE(Application::Instance().Terminated());
+}
+
+// The folder rule holds for the page's folder too: the person reads why, the folder
+// stays as typed, and nothing is written.
+TEST_F(LaunchTest, RefusedFolderIsShownAndKeptAndNothingIsWritten)
+{
+    form1.Show();
+    for (const char* folder : {R"(C:\)", R"(C:\Windows)", R"(C:\Program Files\)", "D:", "Tavio", R"(\\.\pipe\x)"}) {
+        session.Messages.clear();
+        form1.Edit1->SetText(folder);
+        form1.Image2Click();
+        ASSERT_EQ(session.Messages.size(), 1u) << folder;
+        EXPECT_EQ(session.Messages[0].Text, CheckInstallFolder(folder).Error) << folder;
+        EXPECT_EQ(form1.Edit1->Text(), folder);
+        EXPECT_EQ(form1.ProgressPage(), nullptr) << folder;
+    }
+    EXPECT_FALSE(PathExists(R"(C:\Tavio.7z)"));
+    EXPECT_FALSE(PathExists(R"(C:\Windows\Tavio.7z)"));
     EXPECT_FALSE(Application::Instance().Terminated());
 }
 
