@@ -31,7 +31,8 @@ struct RunningCopy {
         const std::string path = folder + name;
         CopyFileW(ToWide(WinPath(TEST_PLAYER)).c_str(), ToWide(path).c_str(), FALSE);
         std::wstring line = L"\"" + ToWide(path) + L"\" Minimize";
-        STARTUPINFOW startup{sizeof startup};
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
         EXPECT_TRUE(CreateProcessW(ToWide(path).c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                    &startup, &info))
             << name;
@@ -329,7 +330,9 @@ TEST_F(SequenceTest, QuittingUndoesTheInstallAtEachSafePoint)
                 waited.push_back(ms);
                 const bool now =
                     (when == When::SecondShutdownWait && waited.size() == 2) || (when == When::LongWait && ms == 3000);
-                if (now) EXPECT_TRUE(install.Cancel());
+                if (now) {
+                    EXPECT_TRUE(install.Cancel());
+                }
             };
             install.Do.DebugLine = [&](const std::string& line) {
                 if (when != When::Extraction || progressed || !line.starts_with("0 ->")) return;
