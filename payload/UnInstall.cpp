@@ -1,8 +1,8 @@
 // The uninstaller of the demo payload. Asked first (or not, with "/s"), it stops the
 // programs the install put into its folder, removes the plug-in's registration and what
 // the install made, as its list names it (the person's own files stay), then hands over
-// to a copy of itself in the temporary folder that removes the uninstaller, the list and
-// the folder if it is empty (a running program cannot delete its own file).
+// to a copy of itself in a private temporary folder that removes the uninstaller, the
+// list and the folder if it is empty (a running program cannot delete its own file).
 //
 // The list lies in a folder others may be able to write, so it is read by the
 // installer's own rules: a line no install of ours can have written is left alone and
@@ -21,6 +21,8 @@
 #include "base/Handles.h"
 #include "base/ModuleFileName.h"
 #include "base/PathText.h"
+#include "base/PrivateFolder.h"
+#include "base/SystemLibrary.h"
 #include "base/WinStrings.h"
 #include "install/CommandLine.h"
 #include "install/InstallManifest.h"
@@ -146,26 +148,33 @@ void Remove(const InstallManifest& made, const InstallPlaces& places, const std:
     for (const std::string& folder : folders) RemoveDirectoryW(ToWide(folder).c_str());
 }
 
-// A copy of this program in the temporary folder finishes the job once this one ends.
+// A copy of this program finishes the job once this one ends. It runs with this one's
+// rights, elevated too, so it goes where no other program can replace it before it
+// starts: a folder of its own, held until then (see PrivateFolder), never a fixed name
+// in the person's temporary folder.
 void HandOver(const std::string& self, const std::string& folder)
 {
-    wchar_t temp[MAX_PATH + 1] = {};
-    if (!GetTempPathW(MAX_PATH + 1, temp)) return;
-    const std::wstring copy = std::wstring(temp) + L"TavioUninstall.exe";
-    if (!CopyFileW(ToWide(self).c_str(), copy.c_str(), FALSE)) return;
-    std::wstring line =
-        L"\"" + copy + L"\" /cleanup \"" + ToWide(folder) + L"\" " + std::to_wstring(GetCurrentProcessId());
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (CreateProcessW(copy.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, temp, &startup, &info)) {
+    try {
+        PrivateFolder temporary = PrivateFolder::Create();
+        const std::wstring copy = ToWide(temporary.Write(product::UninstallerFileName, ReadFileBytes(self)));
+        std::wstring line =
+            L"\"" + copy + L"\" /cleanup \"" + ToWide(folder) + L"\" " + std::to_wstring(GetCurrentProcessId());
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info{};
+        if (!CreateProcessW(copy.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            ToWide(temporary.Path()).c_str(), &startup, &info))
+            return;
         const KernelHandle thread(info.hThread), process(info.hProcess);
+        temporary.Release();
+    } catch (const Exception&) {
+        // The install is gone but for the uninstaller and its list: nothing more to do.
     }
 }
 
-// Runs from the temporary folder: waits for the uninstaller in the install folder to
-// end, removes it and the list, then the folder if nothing else is in it, and has this
-// copy removed at the next start of Windows.
+// Runs from its own temporary folder: waits for the uninstaller in the install folder
+// to end, removes it and the list, then the folder if nothing else is in it, and has
+// this copy and its folder removed at the next start of Windows.
 int Cleanup(const std::string& folder, DWORD parent)
 {
     if (const KernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, parent)); process)
@@ -173,7 +182,10 @@ int Cleanup(const std::string& folder, DWORD parent)
     DeleteFileW(ToWide(folder + product::UninstallerFileName).c_str());
     DeleteFileW(ToWide(folder + InstallManifestFileName).c_str());
     RemoveDirectoryW(ToWide(folder).c_str());
-    MoveFileExW(ToWide(ModuleFileName(nullptr)).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+    const std::string self = ModuleFileName(nullptr);
+    MoveFileExW(ToWide(self).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+    const std::string own = FolderOf(self);
+    MoveFileExW(ToWide(own.substr(0, own.size() - 1)).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
     return 0;
 }
 
@@ -181,6 +193,7 @@ int Cleanup(const std::string& folder, DWORD parent)
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
+    RestrictLibrarySearch(); // it may run from a folder others can write, and elevated
     const std::vector<std::string> args = SplitCommandLine(ToUtf8(GetCommandLineW()));
     if (args.size() == 4 && args[1] == "/cleanup")
         return Cleanup(IncludeTrailingBackslash(args[2]), std::strtoul(args[3].c_str(), nullptr, 10));

@@ -142,3 +142,10 @@ void PrivateFolder::Remove()
     files_.clear();
     path_.clear();
 }
+
+void PrivateFolder::Release()
+{
+    held_.Reset();
+    files_.clear();
+    path_.clear();
+}

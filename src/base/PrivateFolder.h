@@ -41,6 +41,10 @@ public:
 
     void Remove(); // the files written, then the folder
 
+    // Leaves the folder and its files where they are, for a program started from it
+    // that outlives this process and removes them itself.
+    void Release();
+
 private:
     std::string path_;
     std::vector<std::string> files_;

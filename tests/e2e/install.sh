@@ -57,11 +57,22 @@ check "the second install put its files in place" [ -f "$folder/Tavio.exe" ] && 
 check "the second install starts the player again" wait_for 60 eval '[ "$(lines_in "$log")" = 2 ]'
 check "the second install left no old or half-written file beside them" bash -c "! ls '$folder' | grep -q '\.~'"
 
-# The uninstaller leaves nothing of the install behind.
+# The uninstaller leaves nothing of the install behind. Its copy that finishes the job
+# takes no fixed name in a temporary folder, where a leftover (here a folder) or another
+# program's file could stand.
 WINEPREFIX=$p wineserver -k 2>/dev/null || true
+for temp in "$home/AppData/Local/Temp" "$p/drive_c/windows/temp"; do mkdir -p "$temp/TavioUninstall.exe"; done
 set +e; timeout 120 bash -c "$(declare -f in_prefix); in_prefix '$p' '$folder/UnInstall.exe' /s"; set -e
 WINEPREFIX=$p wineserver -w
 check "uninstall removes the install folder" [ ! -e "$folder" ]
+check "the uninstaller's copy ran from a private folder under the Windows folder's Temp" \
+  bash -c "ls '$p/drive_c/windows/temp' | grep -qE '^Tavio-[0-9a-f]{8}$'"
+# Wine's next start (wineboot, run by the next Wine program) does what was left for the
+# next start of Windows.
+in_prefix "$p" reg query 'HKCU\Software' >/dev/null 2>&1 || true
+WINEPREFIX=$p wineserver -w
+check "the uninstaller's copy and its folder are gone at the next start" \
+  bash -c "! ls '$home/AppData/Local/Temp' '$p/drive_c/windows/temp' | grep -q '^Tavio-'"
 check "uninstall removes the shortcuts" bash -c "[ ! -e '$home/Desktop/塔维欧.lnk' ] && [ ! -e '$programs' ]"
 check "uninstall removes the Run value" bash -c "$(declare -f in_prefix); ! in_prefix '$p' reg query 'HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run' /v tavio >/dev/null 2>&1"
 check "uninstall removes the uninstall entry" bash -c "$(declare -f in_prefix); ! in_prefix '$p' reg query 'HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\塔维欧' >/dev/null 2>&1"
