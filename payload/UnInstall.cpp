@@ -26,9 +26,11 @@
 #include "base/WinStrings.h"
 #include "install/CommandLine.h"
 #include "install/InstallManifest.h"
+#include "install/InstallRemoval.h"
 #include "install/ProcessNames.h"
 #include "install/Product.h"
 #include "install/Shortcuts.h"
+#include "install/UninstallEntry.h"
 
 namespace {
 
@@ -43,22 +45,6 @@ int Ask(std::string_view text, UINT flags)
 }
 
 std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of('\\') + 1); }
-
-// The list's items an install of ours can have made, with what every install makes
-// (all of it when there is no list: an install made before lists); the list's other
-// lines in Refused.
-InstallManifest WhatTheInstallMade(const InstallPlaces& places)
-{
-    InstallManifest made;
-    try {
-        const auto bytes = ReadFileBytes(places.Folder + InstallManifestFileName);
-        if (auto list = InstallManifest::Read({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, places))
-            made = std::move(*list);
-    } catch (const Exception&) {
-    }
-    made.Merge(InstallManifest::Known(places));
-    return made;
-}
 
 // The programs the install put into its folder, each by its full path: nothing else
 // that runs, from that folder or any other, is stopped.
@@ -95,57 +81,6 @@ void UnregisterPlugin(const std::string& folder)
                                              GetProcAddress(plugin.Get(), "DllUnregisterServer")))
                                        : nullptr)
         unregister();
-}
-
-// HKCU\<key>\<name>, only while it still starts a program from the install folder:
-// another program may have taken the name since.
-void DeleteValueStartingFrom(const std::string& item, const std::string& folder)
-{
-    const size_t slash = item.find_last_of('\\');
-    HKEY opened = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, ToWide(item.substr(5, slash - 5)).c_str(), 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
-                      &opened) != ERROR_SUCCESS)
-        return;
-    const RegKey key(opened);
-    const std::wstring name = ToWide(item.substr(slash + 1));
-    wchar_t data[1024] = {};
-    DWORD size = sizeof data - sizeof(wchar_t), type = 0;
-    if (RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size) ==
-            ERROR_SUCCESS &&
-        type == REG_SZ && StartsFromFolder(ToUtf8(data), folder))
-        RegDeleteValueW(key.Get(), name.c_str());
-}
-
-// What the install made, and nothing else. The uninstaller itself and the list go
-// last, from the temporary copy.
-void Remove(const InstallManifest& made, const InstallPlaces& places, const std::string& self)
-{
-    std::vector<std::string> folders;
-    for (const auto& [kind, path] : made.Items) {
-        switch (kind) {
-        case Kind::File:
-            if (!SamePath(CanonicalPath(places.Folder + path).value_or(""), self))
-                DeleteFileW(ToWide(places.Folder + path).c_str());
-            break;
-        case Kind::Folder: folders.push_back(places.Folder + path); break;
-        case Kind::Shortcut:
-            // Only while it still starts something of this install: a later install
-            // elsewhere may have put its own under the same name.
-            if (const auto target = ShortcutTarget(path); target && IsPathInside(*target, places.Folder))
-                DeleteFileW(ToWide(path).c_str());
-            break;
-        case Kind::ShortcutFolder: folders.push_back(path); break;
-        case Kind::DataFile:
-            DeleteFileW(ToWide(path).c_str());
-            folders.push_back(FolderOf(path));
-            break;
-        case Kind::RegistryValue: DeleteValueStartingFrom(path, places.Folder); break;
-        case Kind::RegistryKey: RegDeleteKeyW(HKEY_CURRENT_USER, ToWide(path.substr(5)).c_str()); break;
-        }
-    }
-    // Deepest first, each only when empty: a folder that holds anything of the person's stays.
-    std::sort(folders.begin(), folders.end(), [](const auto& a, const auto& b) { return a.size() > b.size(); });
-    for (const std::string& folder : folders) RemoveDirectoryW(ToWide(folder).c_str());
 }
 
 // A copy of this program finishes the job once this one ends. It runs with this one's
@@ -205,9 +140,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     const std::string own = ModuleFileName(nullptr), self = CanonicalPath(own).value_or(own);
     const InstallPlaces places = ShellPlaces(FolderOf(self));
     const InstallManifest made = WhatTheInstallMade(places);
+    // A copy the Programs list no longer names (one another install has replaced) shares
+    // the plug-in's registration and the channel tag with the copy it names: those stay.
+    const bool current = !ReadUninstallEntry() || UninstallEntryNames(places.Folder);
+    std::vector<std::string> keep{self}; // removed by the copy, once this program has ended
+    if (!current) keep.push_back(places.DataFile());
     StopPrograms(made, places.Folder);
-    UnregisterPlugin(places.Folder);
-    Remove(made, places, self);
+    if (current) UnregisterPlugin(places.Folder);
+    RemoveInstall(made, places, keep);
     LeaveComApartment();
     HandOver(self, places.Folder);
 

@@ -10,6 +10,7 @@
 #include "base/SpecialFolder.h"
 #include "base/WinStrings.h"
 #include "install/Product.h"
+#include "install/UninstallEntry.h"
 
 namespace {
 
@@ -51,3 +52,13 @@ std::string DefaultInstallFolder()
 }
 
 FolderChoice CheckInstallFolder(std::string_view folder) { return CheckInstallFolder(folder, KnownSystemFolders()); }
+
+std::optional<EarlierInstall> FindEarlierInstall()
+{
+    auto entry = ReadUninstallEntry();
+    if (!entry) return std::nullopt;
+    const FolderChoice choice = CheckInstallFolder(entry->Folder);
+    if (!choice.Error.empty() || !FileExists(choice.Folder + product::UninstallerFileName)) return std::nullopt;
+    entry->Folder = choice.Folder;
+    return entry;
+}

@@ -1,8 +1,10 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "install/InstallFolder.h"
+#include "install/Upgrade.h"
 
 // The folder an install goes to unless the person chooses another, ending in "\": the
 // program-files folder + "Tavio\" where this process can make folders there, else the
@@ -13,3 +15,7 @@ std::string DefaultInstallFolder();
 
 // The install folder rule with this machine's system folders.
 FolderChoice CheckInstallFolder(std::string_view folder);
+
+// The install the Programs-list entry names, when its folder passes the install folder
+// rule and its uninstaller is still there: an entry whose folder is gone is no install.
+std::optional<EarlierInstall> FindEarlierInstall();

@@ -9,4 +9,5 @@ inline constexpr int Archive = 3;         // the archive is missing or could not
 inline constexpr int Stopped = 4;         // any other failure that stopped the install sequence
 inline constexpr int NoSpace = 5;         // the install folder's disk has too little free space
 inline constexpr int Cancelled = 6;       // the person quit during the install, and it was undone
+inline constexpr int NewerInstalled = 7;  // a newer version is installed; nothing was written
 } // namespace exitcode

@@ -119,6 +119,16 @@ std::vector<std::string> InstallManifest::Paths(Kind kind) const
     return paths;
 }
 
+std::vector<std::string> InstallManifest::AbsolutePaths(std::string_view folder) const
+{
+    std::vector<std::string> paths;
+    for (const Item& item : Items) {
+        const bool inside = item.kind == Kind::File || item.kind == Kind::Folder;
+        paths.push_back(inside ? std::string(folder) + item.path : item.path);
+    }
+    return paths;
+}
+
 std::string InstallManifest::Text() const
 {
     std::string text(Header);

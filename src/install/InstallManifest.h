@@ -57,6 +57,8 @@ struct InstallManifest {
     void Merge(const InstallManifest& other);
     // The item paths of one kind, in the order they were added.
     std::vector<std::string> Paths(Kind kind) const;
+    // Every item's path, those inside the install folder `folder` made absolute.
+    std::vector<std::string> AbsolutePaths(std::string_view folder) const;
 
     std::string Text() const;
     // Nothing when the text is no list. Of a list, the items an install of ours can

@@ -3,10 +3,12 @@
 #include "base/Exception.h"
 #include "base/FileBytes.h"
 #include "base/FileSystem.h"
+#include "base/PathText.h"
 #include "base/SystemError.h"
 #include "base/WinStrings.h"
 #include "install/ExitCodes.h"
 #include "install/FailureReport.h"
+#include "install/InstallRemoval.h"
 #include "install/InstallFlow.h"
 #include "install/ProcessShutdown.h"
 #include "install/Product.h"
@@ -179,8 +181,21 @@ void InstallSequence::Run()
         throw;
     }
     SaveManifest(folder);
+    RemoveEarlierInstall(folder);
 
     observer_.Installed(folder);
+}
+
+void InstallSequence::RemoveEarlierInstall(const std::string& folder) const
+{
+    const std::string& earlier = Settings.EarlierFolder;
+    if (earlier.empty() || SamePath(CanonicalPath(earlier).value_or(earlier), CanonicalPath(folder).value_or(folder)))
+        return;
+    // Its programs were stopped with the running player; its plug-in registration and
+    // channel tag are this install's now, and its entry and shortcuts name this folder.
+    const InstallPlaces places = ShellPlaces(earlier);
+    RemoveInstall(WhatTheInstallMade(places), places, manifest_.AbsolutePaths(folder));
+    LogStep("the earlier install in " + earlier + " is removed (the person's own files stay)");
 }
 
 bool InstallSequence::ExtractPayload(const std::string& archive, const std::string& folder)

@@ -68,6 +68,9 @@ private:
     // Writes the manifest into the install folder under a temporary name, then gives it
     // its own: an uninstall never reads half a list. Raises SystemException.
     void SaveManifest(const std::string& folder) const;
+    // The earlier install in Settings.EarlierFolder, when that is another folder than
+    // this install's, as its uninstaller would remove it, keeping what this one made.
+    void RemoveEarlierInstall(const std::string& folder) const;
     // Raises InstallCancelled once the person quit.
     void StopIfCancelled() const;
     // What a cancelled run leaves: nothing of the launch's, and the program ending.

@@ -8,6 +8,9 @@ struct InstallSettings {
     std::string QuickLaunchShortcut; // "1" or "0"
     std::string StartAtLogon;        // "1" or "0"
     std::string InstallFolder;       // absolute, always ending in "\"
+    // An earlier install's folder ("\" at its end), or empty: when it is another
+    // folder, the earlier install is removed once this one is complete.
+    std::string EarlierFolder;
 };
 
 // Only the exact string "1" switches an option on.

@@ -1,13 +1,16 @@
 // The install launch: what a click on the options page's install button does.
 #include <utility>
 
+#include "base/Exception.h"
 #include "base/FileChanges.h"
+#include "base/ModuleFileName.h"
 #include "base/SystemError.h"
 #include "install/DefaultFolder.h"
 #include "install/ExitCodes.h"
 #include "install/FailureReport.h"
 #include "install/InstallFlow.h"
 #include "install/Product.h"
+#include "install/Registry.h"
 #include "install/RunLog.h"
 #include "install/RunMode.h"
 #include "pages/PayloadStaging.h"
@@ -34,6 +37,28 @@ void LaunchFailed(std::string_view text, int exitCode = exitcode::FolderOrStagin
 
 } // namespace
 
+bool TForm1::MayReplaceEarlierInstall() const
+{
+    std::string ours;
+    try {
+        ours = FileVersionString(ModuleFileName(nullptr));
+    } catch (const Exception&) {
+        return true; // a build without a version replaces whatever is there, as before
+    }
+    if (UpgradeKindOf(earlier_, ours) != UpgradeKind::Downgrade) return true;
+    const std::string text = "此电脑上已安装较新版本的塔维欧播放器（" + earlier_->Version + "），位于 " + earlier_->Folder +
+                             "。\n\n要用较旧的版本 " + ours + " 替换它吗？";
+    if (IsSilentMode()) {
+        ReportFailure(text, exitcode::NewerInstalled, MB_OK);
+        return false;
+    }
+    LogStep("asked: replace the newer install " + earlier_->Version + " with " + ours);
+    const bool yes = Application::Instance().MessageBox(text, product::SetupTitle,
+                                                        MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION) == IDYES;
+    LogStep(yes ? "the person replaces the newer install" : "the person keeps the newer install");
+    return yes;
+}
+
 void TForm1::Image2Click()
 {
     // Presses queued behind the one that launched the install (a double-click during
@@ -46,6 +71,7 @@ void TForm1::Image2Click()
         LaunchFailed(choice.Error);
         return;
     }
+    if (!MayReplaceEarlierInstall()) return;
     const std::string& folder = choice.Folder;
     FileChanges staged; // undone on the way out unless the progress page takes it over
     PrivateFolder library;
@@ -76,6 +102,7 @@ void TForm1::Image2Click()
         .QuickLaunchShortcut = Flag(bsSkinCheckRadioBox3),
         .StartAtLogon = Flag(bsSkinCheckRadioBox2),
         .InstallFolder = folder,
+        .EarlierFolder = earlier_ ? earlier_->Folder : std::string(),
     };
     progress.Install.Staged = std::move(staged);
     progress.Install.Library = std::move(library);

@@ -65,7 +65,8 @@ void TForm1::FormCreate()
     ImageMin->SetBounds(ImageClose->Left() - 15, 10, 10, 2);
     Image2->SetBounds(static_cast<int>(std::lrint((Width() - 197) / 2.0)), Image2->Top(), 197, 47); // 195.5 -> 196
     Edit1->SetBounds(Image2->Left() - 20, Edit1->Top(), Image2->Width() + 40, Edit1->Height());
-    Edit1->SetText(DefaultInstallFolder());
+    earlier_ = FindEarlierInstall();
+    Edit1->SetText(OfferedFolder(std::nullopt, earlier_, DefaultInstallFolder()));
     if (const auto given = CommandLineSwitches().Folder) {
         // A refused folder stays in the box as given: the person reads why at once and
         // may correct it; the launch refuses it for an unattended run.

@@ -1,8 +1,10 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "install/Upgrade.h"
 #include "ui/Edit.h"
 #include "ui/Page.h"
 #include "ui/Picture.h"
@@ -58,5 +60,10 @@ public:
 private:
     void FormCreate();
 
+    // False when the person, asked, keeps a newer install, or a silent run refuses
+    // to replace one (it then ends with exitcode::NewerInstalled).
+    bool MayReplaceEarlierInstall() const;
+
     TForm2* progressPage_ = nullptr;
+    std::optional<EarlierInstall> earlier_; // found when the page was made
 };

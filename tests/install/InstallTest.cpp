@@ -90,7 +90,7 @@ TEST(Shortcuts, EachIsReportedAsMadeAndAFailureKeepsTheSystemCode)
     WriteFileBytes(programs + "\\塔维欧", std::as_bytes(std::span(std::string_view("in the way"))));
     std::vector<std::string> made;
     try {
-        CreateShortcuts({"1", "1", "0", temp.Path()}, {temp.Path(), desktop, "", programs},
+        CreateShortcuts({"1", "1", "0", temp.Path(), {}}, {temp.Path(), desktop, "", programs},
                         [&](InstallManifest::Kind, const std::string& path) { made.push_back(path); });
         ADD_FAILURE() << "the programs-menu folder was made";
     } catch (const SystemException& error) {
@@ -163,7 +163,7 @@ struct SequenceTest : ::testing::Test {
     {
         form2.Install.Do.Wait = [this](uint32_t ms) { waits.push_back(ms); };
         form2.Install.Do.DebugLine = [this](const std::string& line) { lines.push_back(line); };
-        form2.Install.Settings = {"0", "0", "0", temp.Path()};
+        form2.Install.Settings = {"0", "0", "0", temp.Path(), {}};
     }
 };
 
@@ -312,7 +312,7 @@ TEST_F(SequenceTest, QuittingUndoesTheInstallAtEachSafePoint)
             // What the launch does.
             TForm2& page = application.CreatePage<TForm2>();
             InstallSequence& install = page.Install;
-            install.Settings = {"1", "1", "1", folder};
+            install.Settings = {"1", "1", "1", folder, {}};
             ASSERT_TRUE(install.Staged.CreateFolders(folder));
             for (const auto& [name, data] : {std::pair{"Tavio.7z", &payload}, std::pair{"7z.dll", &library}}) {
                 install.Staged.NewFile(folder + name);
