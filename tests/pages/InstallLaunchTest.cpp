@@ -10,7 +10,9 @@
 #include "base/SpecialFolder.h"
 #include "base/SystemError.h"
 #include "base/ZlibStream.h"
+#include "base/WinStrings.h"
 #include "install/DefaultFolder.h"
+#include "install/Product.h"
 #include "install/RunMode.h"
 #include "pages/PayloadStaging.h"
 #include "pages/TForm1.h"
@@ -39,6 +41,23 @@ BOOL CALLBACK CountProgressPages(HWND window, LPARAM count)
     if (dynamic_cast<TForm2*>(Page::FromHandle(window))) ++*reinterpret_cast<int*>(count);
     return TRUE;
 }
+
+// An earlier install as its Programs-list entry names it, for the length of a test.
+struct EarlierEntry {
+    EarlierEntry(const std::string& folder, const std::string& version)
+    {
+        HKEY key = nullptr;
+        RegCreateKeyExW(HKEY_CURRENT_USER, ToWide(product::UninstallKey).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &key, nullptr);
+        for (const auto& [name, value] : {std::pair{L"InstallLocation", folder}, {L"DisplayVersion", version}}) {
+            const std::wstring data = ToWide(value);
+            RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                           static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+        }
+        RegCloseKey(key);
+    }
+    ~EarlierEntry() { RegDeleteKeyW(HKEY_CURRENT_USER, ToWide(product::UninstallKey).c_str()); }
+};
 
 struct LaunchTest : ::testing::Test {
     ApplicationSession session;
@@ -238,6 +257,37 @@ TEST_F(LaunchTest, CloseMarkEndsWithNothingWritten)
     Application::Instance().ProcessMessages();
     EXPECT_TRUE(Application::Instance().Terminated());
     EXPECT_EQ(form1.ProgressPage(), nullptr);
+}
+
+// The page offers the folder of the install the Programs list names, while its
+// uninstaller is there; it replaces a newer one only when the person says so.
+TEST(EarlierInstall, ThePageOffersItsFolderAndAsksBeforeANewerOneIsReplaced)
+{
+    for (const int answer : {IDNO, IDYES}) {
+        ApplicationSession session(answer);
+        TempFolder temp;
+        const std::string folder = temp.Path() + "Apps\\Tavio\\";
+        ASSERT_TRUE(CreateFolderTree(folder));
+        {
+            EarlierEntry gone(folder, "2.4.0.1"); // an entry whose uninstaller is gone is no install
+            EXPECT_EQ(Application::Instance().CreatePage<TForm1>().Edit1->Text(), "C:\\Program Files\\Tavio\\");
+        }
+        WriteFileBytes(folder + "UnInstall.exe", std::as_bytes(std::span(std::string_view("MZ"))));
+        EarlierEntry entry(folder, "10.0.0.1");
+        TForm1& form1 = Application::Instance().CreatePage<TForm1>();
+        EXPECT_EQ(form1.Edit1->Text(), folder);
+        form1.Show();
+        form1.Image2Click();
+        ASSERT_EQ(session.Messages.size(), 1u) << answer;
+        EXPECT_NE(session.Messages[0].Text.find("10.0.0.1"), std::string::npos) << session.Messages[0].Text;
+        EXPECT_NE(session.Messages[0].Text.find("2.5.0.1024"), std::string::npos) << session.Messages[0].Text;
+        EXPECT_EQ(session.Messages[0].Flags & MB_DEFBUTTON2, unsigned(MB_DEFBUTTON2)); // No, unless chosen
+        EXPECT_EQ(PathExists(folder + "Tavio.7z"), answer == IDYES);
+        ASSERT_EQ(form1.ProgressPage() != nullptr, answer == IDYES);
+        if (answer == IDYES) {
+            EXPECT_EQ(form1.ProgressPage()->Install.Settings.EarlierFolder, folder);
+        }
+    }
 }
 
 TEST(PayloadStaging, MissingResourcesWriteNothingAndRaiseNothing)
