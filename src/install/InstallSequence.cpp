@@ -195,6 +195,8 @@ void InstallSequence::RemoveEarlierInstall(const std::string& folder) const
     // channel tag are this install's now, and its entry and shortcuts name this folder.
     const InstallPlaces places = ShellPlaces(earlier);
     RemoveInstall(WhatTheInstallMade(places), places, manifest_.AbsolutePaths(folder));
+    DeleteFileW(ToWide(earlier + InstallManifestFileName).c_str());
+    RemoveDirectoryW(ToWide(earlier).c_str()); // only when nothing of the person's is left
     LogStep("the earlier install in " + earlier + " is removed (the person's own files stay)");
 }
 

@@ -41,8 +41,8 @@ UpgradeKind UpgradeKindOf(const std::optional<EarlierInstall>& earlier, std::str
 }
 
 std::string OfferedFolder(const std::optional<std::string>& given, const std::optional<EarlierInstall>& earlier,
-                          std::string_view usual)
+                          const std::function<std::string()>& usual)
 {
     if (given) return *given;
-    return earlier ? earlier->Folder : std::string(usual);
+    return earlier ? earlier->Folder : usual();
 }

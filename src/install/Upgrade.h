@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,9 +11,10 @@ struct EarlierInstall {
 };
 
 // The folder the options page offers and a silent run takes: the administrator's
-// "/D=" first, then the earlier install's, then the usual one.
+// "/D=" first, then the earlier install's, then the usual one, asked for only then
+// (finding it tries Program Files).
 std::string OfferedFolder(const std::optional<std::string>& given, const std::optional<EarlierInstall>& earlier,
-                          std::string_view usual);
+                          const std::function<std::string()>& usual);
 
 enum class UpgradeKind {
     Fresh,     // no earlier install

@@ -66,13 +66,14 @@ void TForm1::FormCreate()
     Image2->SetBounds(static_cast<int>(std::lrint((Width() - 197) / 2.0)), Image2->Top(), 197, 47); // 195.5 -> 196
     Edit1->SetBounds(Image2->Left() - 20, Edit1->Top(), Image2->Width() + 40, Edit1->Height());
     earlier_ = FindEarlierInstall();
-    Edit1->SetText(OfferedFolder(std::nullopt, earlier_, DefaultInstallFolder()));
-    if (const auto given = CommandLineSwitches().Folder) {
+    const auto given = CommandLineSwitches().Folder;
+    Edit1->SetText(OfferedFolder(given, earlier_, DefaultInstallFolder));
+    if (given) {
         // A refused folder stays in the box as given: the person reads why at once and
         // may correct it; the launch refuses it for an unattended run.
         const FolderChoice choice = CheckInstallFolder(*given);
-        Edit1->SetText(choice.Error.empty() ? choice.Folder : *given);
-        if (!choice.Error.empty() && !IsSilentMode()) ShowMessage(choice.Error);
+        if (choice.Error.empty()) Edit1->SetText(choice.Folder);
+        else if (!IsSilentMode()) ShowMessage(choice.Error);
     }
     Button1->SetTop(Edit1->Top());
     for (TbsSkinCheckRadioBox* box : {bsSkinCheckRadioBox1, bsSkinCheckRadioBox2, bsSkinCheckRadioBox3, bsSkinCheckRadioBox4})

@@ -53,7 +53,7 @@ wait_for 60 test -s "$log" || true # the player logs its start
 set +e; timeout 300 bash -c "$(declare -f in_prefix); in_prefix '$p' '$work/TavioSetup[e2e].exe' /s"; rc=$?; set -e
 check "the second install ends with 0 (got $rc)" [ "$rc" = 0 ]
 check "the running player was stopped" wait_for 10 eval '! kill -0 "$player" 2>/dev/null'
-check "the second install put its files in place" [ -f "$folder/Tavio.exe" ] && [ ! -e "$folder/Tavio.7z" ]
+check "the second install put its files in place" [ -f "$folder/Tavio.exe" -a ! -e "$folder/Tavio.7z" ]
 check "the second install starts the player again" wait_for 60 eval '[ "$(lines_in "$log")" = 2 ]'
 check "the second install left no old or half-written file beside them" bash -c "! ls '$folder' | grep -q '\.~'"
 

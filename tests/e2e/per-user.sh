@@ -33,7 +33,7 @@ silent_install() {
 }
 
 check "a silent install without Program Files ends with 0" silent_install
-check "the player went into AppData\\Local\\Programs\\Tavio" [ -f "$folder/Tavio.exe" ] && [ -f "$folder/install-manifest.txt" ]
+check "the player went into AppData\\Local\\Programs\\Tavio" [ -f "$folder/Tavio.exe" -a -f "$folder/install-manifest.txt" ]
 check "nothing was made under Program Files" [ -z "$(ls -A "$program_files" | grep -iv '^common files$\|^internet explorer$\|^windows')" ]
 check "the desktop shortcut points there" [ "$(link_target "$desktop_link")" = "$win_folder\\Tavio.exe" ]
 run_line=$(run_value || true) entry_line=$(uninstall_entry || true)
@@ -99,7 +99,7 @@ for key in 'User Shell Folders' 'Shell Folders'; do
 done
 programs="$share/Programs/塔维欧"
 check "a third silent install, its Start menu on a share, ends with 0" silent_install
-check "its programs-menu shortcuts are on the share" [ -f "$programs/塔维欧.lnk" ] && [ -f "$programs/卸载塔维欧.lnk" ]
+check "its programs-menu shortcuts are on the share" [ -f "$programs/塔维欧.lnk" -a -f "$programs/卸载塔维欧.lnk" ]
 win_home="C:\\users\\$user"
 mkdir -p "$folder/skins" "$home/Documents"
 echo "skin" >"$folder/skins/blue.png"

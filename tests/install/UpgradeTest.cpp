@@ -35,8 +35,13 @@ TEST(Upgrade, WhichAnswerForWhichEarlierVersion)
 TEST(Upgrade, WhichFolderIsOffered)
 {
     const EarlierInstall earlier{R"(D:\Apps\Tavio\)", "2.4.0.1"};
-    const std::string usual = R"(C:\Program Files\Tavio\)";
-    EXPECT_EQ(OfferedFolder(std::nullopt, std::nullopt, usual), usual);
+    int asked = 0;
+    const auto usual = [&] {
+        ++asked;
+        return std::string(R"(C:\Program Files\Tavio\)");
+    };
+    EXPECT_EQ(OfferedFolder(std::nullopt, std::nullopt, usual), R"(C:\Program Files\Tavio\)");
     EXPECT_EQ(OfferedFolder(std::nullopt, earlier, usual), earlier.Folder);
     EXPECT_EQ(OfferedFolder(std::string(R"(E:\Tavio)"), earlier, usual), R"(E:\Tavio)"); // "/D=" wins
+    EXPECT_EQ(asked, 1); // and Program Files is tried only when nothing else is known
 }
