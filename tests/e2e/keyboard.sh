@@ -101,6 +101,22 @@ check "the quick-launch shortcut is made" [ -f "$quick/塔维欧.lnk" ]
 check "no desktop shortcut, as chosen" [ ! -e "$home/Desktop/塔维欧.lnk" ]
 check "no Run value, as chosen" bash -c "$(declare -f in_prefix); ! in_prefix '$p' reg query 'HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run' /v tavio >/dev/null 2>&1"
 
+# The next run finds this install where its Programs-list entry says it is (here a copy
+# elsewhere): the folder box offers that folder, and a reader hears it.
+cp -r "$folder" "$p/drive_c/Apps Tavio"
+in_prefix "$p" reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\塔维欧' /v InstallLocation \
+  /d 'C:\Apps Tavio' /f >/dev/null 2>&1
+in_prefix "$p" "$work/TavioSetup.exe" & pid=$!
+if options=$(wait_window 塔维欧安装向导 60 588x400); then
+  offered() { read_tree && value_is 安装到 'C:\Apps Tavio\'; }
+  check "the next run's folder box offers the earlier install's folder" wait_for 10 offered
+else
+  fail "the next run shows its options page"
+fi
+kill "$pid" 2>/dev/null || true
+WINEPREFIX=$p wineserver -k 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+
 # Esc on the options page is its close mark: the end, with nothing written.
 check_closed_from_options escape Esc keys Escape
 
