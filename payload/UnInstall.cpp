@@ -142,7 +142,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     const InstallManifest made = WhatTheInstallMade(places);
     // A copy the Programs list no longer names (one another install has replaced) shares
     // the plug-in's registration and the channel tag with the copy it names: those stay.
-    const bool current = !ReadUninstallEntry() || UninstallEntryNames(places.Folder);
+    const auto entry = ReadUninstallEntry();
+    const bool current = !entry || UninstallEntryNames(places.Folder);
     std::vector<std::string> keep{self}; // removed by the copy, once this program has ended
     if (!current) keep.push_back(places.DataFile());
     StopPrograms(made, places.Folder);
@@ -158,7 +159,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         kept += "\n" + line;
     }
     if (!silent)
-        Ask("塔维欧播放器已从您的电脑中移除。" +
+        Ask((current ? std::string("塔维欧播放器已从您的电脑中移除。")
+                     : "此文件夹中的塔维欧播放器已移除。位于 " + entry->Folder + " 的塔维欧播放器仍然保留。") +
                 (kept.empty() ? "" : "\n\n安装记录中的以下项目不是安装程序建立的，已保留：" + kept),
             MB_OK | MB_ICONINFORMATION);
     return kept.empty() ? 0 : LeftAlone;
