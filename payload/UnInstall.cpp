@@ -143,7 +143,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     // A copy the Programs list no longer names (one another install has replaced) shares
     // the plug-in's registration and the channel tag with the copy it names: those stay.
     const auto entry = ReadUninstallEntry();
-    const bool current = !entry || UninstallEntryNames(places.Folder);
+    const bool current = !entry || EntryNamesFolder(*entry, places.Folder);
     std::vector<std::string> keep{self}; // removed by the copy, once this program has ended
     if (!current) keep.push_back(places.DataFile());
     StopPrograms(made, places.Folder);

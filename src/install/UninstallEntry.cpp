@@ -37,9 +37,14 @@ std::optional<EarlierInstall> ReadUninstallEntry()
     return EarlierInstall{IncludeTrailingBackslash(folder), ReadString(key.Get(), L"DisplayVersion")};
 }
 
+bool EntryNamesFolder(const EarlierInstall& entry, const std::string& folder)
+{
+    const auto same = [](const std::string& path) { return CanonicalPath(path).value_or(path); };
+    return SamePath(same(entry.Folder), same(folder));
+}
+
 bool UninstallEntryNames(const std::string& folder)
 {
     const auto entry = ReadUninstallEntry();
-    const auto same = [](const std::string& path) { return CanonicalPath(path).value_or(path); };
-    return entry && SamePath(same(entry->Folder), same(folder));
+    return entry && EntryNamesFolder(*entry, folder);
 }

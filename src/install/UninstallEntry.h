@@ -13,3 +13,4 @@ std::optional<EarlierInstall> ReadUninstallEntry();
 // Whether the entry names `folder` (ending in "\"): an uninstaller of another copy
 // leaves the entry, and what the copy it names shares with it, alone.
 bool UninstallEntryNames(const std::string& folder);
+bool EntryNamesFolder(const EarlierInstall& entry, const std::string& folder); // an entry read already
